@@ -1,0 +1,245 @@
+// The evaluator works on the text itself. A text is trimmed; a trailing percent sign applies to
+// everything before it; a text that begins with a double quote is a string literal; a leading sign
+// is evaluated as "0" followed by the text. Otherwise the text splits at its rightmost operator of
+// the loosest level (+ - < = > before * / ^) outside brackets, both sides are evaluated and combined,
+// and a text without such an operator is an atom.
+//
+// Splitting at the rightmost operator and evaluating the left side the same way is a left fold over
+// the operators of one level, so each level is evaluated here as a loop over its operators instead
+// of a recursion into ever shorter left sides: the results, flags and texts are those of the
+// recursion, but a long flat expression neither copies its prefixes nor deepens the stack.
+#include "evaluator.h"
+
+#include <cmath>
+#include <vector>
+
+#include "dates.h"
+#include "functions.h"
+#include "number_text.h"
+#include "text_util.h"
+#include "variable_sheet.h"
+
+namespace tuv {
+
+namespace {
+
+// A text under evaluation. `zero` stands for a "0" written before `s`: a text with a leading sign
+// is evaluated as "0" followed by the text, and all its left parts start with that "0" too.
+struct Piece {
+    std::string_view s;
+    bool zero = false;
+};
+
+// Where a step starts: a whole text, a left part known to hold no level-0 operator, or an atom.
+enum Start { kWholeText = 0, kLevelOne = 1, kAtom = 2 };
+
+thread_local int g_nesting = 0;
+
+class NestingGuard {
+public:
+    NestingGuard() : ok_(++g_nesting <= kMaxNesting) {}
+    ~NestingGuard() { --g_nesting; }
+    bool ok() const { return ok_; }
+
+private:
+    bool ok_;
+};
+
+bool IsOperatorOfLevel(char c, int level) {
+    if (level == 0) return c == '+' || c == '-' || c == '<' || c == '=' || c == '>';
+    return c == '*' || c == '/' || c == '^';
+}
+
+// Scans back from the end for an operator of `level` at bracket depth 0, down to `first`.
+size_t FindOperatorFrom(std::string_view text, int level, size_t first) {
+    int depth = 0;
+    for (size_t i = text.size(); i > first;) {
+        char c = text[--i];
+        if (c == '(') --depth;
+        else if (c == ')') ++depth;
+        else if (depth == 0 && IsOperatorOfLevel(c, level)) return i;
+    }
+    return kNoOperator;
+}
+
+bool EvaluatePiece(Piece text, Start start, std::string& result);
+
+// Removes trailing white space and percent signs; returns how many percent signs went.
+int StripPercents(Piece& text) {
+    int count = 0;
+    text.s = TrimWhiteRight(text.s);
+    while (!text.s.empty() && text.s.back() == '%') {
+        text.s = TrimWhiteRight(text.s.substr(0, text.s.size() - 1));
+        ++count;
+    }
+    return count;
+}
+
+// Each percent sign multiplies the value by 0.01, written as a number text again.
+void ApplyPercents(int count, std::string& result) {
+    for (int i = 0; i < count; ++i) result = FormatNumber(ReadNumber(result) * 0.01);
+}
+
+// An atom after a leading sign is looked at with the "0" written out.
+[[gnu::noinline]] bool EvaluateSignedAtom(std::string_view text, std::string& result) {
+    std::string whole = "0";
+    whole += text;
+    return EvaluateAtom(whole, result);
+}
+
+struct Split {
+    size_t position;  // of the operator character
+    char code;        // the operator, or L for <= and G for >=
+    size_t leftEnd;   // where the left side ends: before the < or > of <= and >=
+};
+
+// Rightmost operator first: the order in which the recursion would meet them.
+std::vector<Split> FindSplits(Piece text, int level) {
+    std::vector<Split> splits;
+    const size_t first = text.zero ? 0 : 1;  // the first character of a text is never an operator
+    size_t end = text.s.size();
+    for (;;) {
+        size_t p = FindOperatorFrom(text.s.substr(0, end), level, first);
+        if (p == kNoOperator) break;
+        Split split{p, text.s[p], p};
+        if (split.code == '=' && p > 0 && (text.s[p - 1] == '<' || text.s[p - 1] == '>')) {
+            split.code = text.s[p - 1] == '<' ? 'L' : 'G';
+            split.leftEnd = p - 1;
+        }
+        splits.push_back(split);
+        end = split.leftEnd;
+    }
+    return splits;
+}
+
+// Folds the operators of one level left to right, as the recursion into left sides would.
+// Kept out of line: brackets nest through EvaluateLevel, and its frame should stay small.
+[[gnu::noinline]] bool FoldSplits(Piece text, const std::vector<Split>& splits, int level, std::string& result) {
+    // The leftmost operand is the innermost left side of the recursion.
+    const Split& leftmost = splits.back();
+    std::string left;
+    bool ok = EvaluatePiece(Piece{text.s.substr(0, leftmost.leftEnd), text.zero}, Start(level + 1), left);
+
+    std::string right, value;
+    for (size_t k = splits.size(); k-- > 0;) {
+        const Split& split = splits[k];
+        // The left side that this operator splits ends where the next operator's left side ends;
+        // trimmed, its trailing percent signs apply to the whole of it.
+        Piece side{text.s.substr(0, k > 0 ? splits[k - 1].leftEnd : text.s.size()), text.zero};
+        int percents = k > 0 ? StripPercents(side) : 0;
+        right.clear();
+        bool rightOk = EvaluatePiece(Piece{side.s.substr(split.position + 1)}, kWholeText, right);
+        bool combined = CombineValues(left, split.code, right, value);
+        ok = ok && rightOk && combined;
+        left.swap(value);
+        if (ok) ApplyPercents(percents, left);
+    }
+    result.swap(left);
+    return ok;
+}
+
+// Evaluates a text from `level` on. `text` is trimmed, without trailing percent signs, and neither
+// a string literal nor signed (a sign is `zero`).
+bool EvaluateLevel(Piece text, int level, std::string& result) {
+    for (; level <= 1; ++level) {
+        std::vector<Split> splits = FindSplits(text, level);
+        if (!splits.empty()) return FoldSplits(text, splits, level, result);
+    }
+    return text.zero ? EvaluateSignedAtom(text.s, result) : EvaluateAtom(text.s, result);
+}
+
+bool EvaluatePiece(Piece text, Start start, std::string& result) {
+    text.s = text.zero ? TrimWhiteRight(text.s) : TrimWhite(text.s);
+    if (!text.zero && text.s.empty()) return false;  // result untouched
+    int percents = StripPercents(text);
+    if (!text.zero && text.s.empty()) return false;
+
+    bool ok;
+    if (start == kWholeText && !text.zero && text.s.front() == '"') {
+        // A string literal: everything between the first and the last character.
+        result.assign(text.s.size() >= 2 ? text.s.substr(1, text.s.size() - 2) : std::string_view());
+        ok = true;
+    } else {
+        if (start == kWholeText && !text.zero && (text.s.front() == '-' || text.s.front() == '+'))
+            text.zero = true;
+        ok = EvaluateLevel(text, start == kAtom ? 2 : start, result);
+    }
+    if (ok) ApplyPercents(percents, result);
+    return ok;
+}
+
+}  // namespace
+
+bool Evaluate(std::string_view text, std::string& result) {
+    return EvaluatePiece(Piece{text}, kWholeText, result);
+}
+
+bool IsNumberText(std::string_view text) {
+    if (text.empty()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (IsDigit(c) || c == '.') continue;
+        if (c == '-' && i == 0) continue;
+        if (c == '%' && i + 1 == text.size()) continue;
+        return false;
+    }
+    return true;
+}
+
+size_t FindOperator(std::string_view text, int level) { return FindOperatorFrom(text, level, 1); }
+
+bool ApplyOperator(std::string_view text, size_t position, std::string& result) {
+    std::string_view left = text.substr(0, position);
+    char code = text[position];
+    if (code == '=' && !left.empty() && (left.back() == '<' || left.back() == '>')) {
+        code = left.back() == '<' ? 'L' : 'G';
+        left.remove_suffix(1);
+    }
+    std::string leftValue, rightValue;
+    bool leftOk = Evaluate(left, leftValue);
+    bool rightOk = Evaluate(text.substr(position + 1), rightValue);
+    bool combined = CombineValues(leftValue, code, rightValue, result);
+    return leftOk && rightOk && combined;
+}
+
+bool CombineValues(std::string_view left, char op, std::string_view right, std::string& result) {
+    double value;
+    if (IsDateText(left) && IsDateText(right)) {
+        value = CompareDateTexts(left, right, op);
+    } else {
+        const double a = ReadNumber(left), b = ReadNumber(right);
+        switch (op) {
+            case '+': value = a + b; break;
+            case '-': value = a - b; break;
+            case '*': value = a * b; break;
+            case '/':
+                if (b == 0) { result = "E"; return false; }
+                value = a / b;
+                break;
+            case '^': value = std::pow(a, b); break;
+            case '<': value = a < b; break;
+            case '>': value = a > b; break;
+            case '=': value = a == b; break;
+            case 'L': value = a <= b; break;
+            case 'G': value = a >= b; break;
+            default: result = "E"; return false;
+        }
+    }
+    if (!std::isfinite(value)) { result = "E"; return false; }
+    result = FormatNumber(value);
+    return true;
+}
+
+bool EvaluateAtom(std::string_view text, std::string& result) {
+    std::string upper = UpperCasedAscii(text);
+    if (IsNumberText(upper)) { result = upper; return true; }
+
+    NestingGuard guard;
+    if (!guard.ok()) { result = "E"; return false; }
+    if (std::optional<bool> called = CallFunction(upper, result)) return *called;
+    if (upper.size() >= 2 && upper.front() == '(' && upper.back() == ')')
+        return EvaluatePiece(Piece{std::string_view(upper).substr(1, upper.size() - 2)}, kWholeText, result);
+    return ResolveName(upper, result);
+}
+
+}  // namespace tuv
