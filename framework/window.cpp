@@ -1,0 +1,194 @@
+#include "window.h"
+
+#include <map>
+
+namespace {
+
+// One user-interface thread: a plain map is enough.
+std::map<HWND, CWnd*>& Handles() {
+    static std::map<HWND, CWnd*> handles;
+    return handles;
+}
+
+}  // namespace
+
+CWnd::~CWnd() {
+    if (m_hWnd && ::IsWindow(m_hWnd)) {
+        if (m_pfnSuper) {
+            UnsubclassWindow();
+        } else {
+            Detach();
+        }
+    }
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
+    auto found = Handles().find(hWnd);
+    return found == Handles().end() ? nullptr : found->second;
+}
+
+void CWnd::Attach(HWND hWnd) {
+    m_hWnd = hWnd;
+    Handles()[hWnd] = this;
+}
+
+void CWnd::Detach() {
+    if (m_hWnd) Handles().erase(m_hWnd);
+    m_hWnd = nullptr;
+}
+
+bool CWnd::SubclassWindow(HWND hWnd) {
+    if (!hWnd || m_hWnd || FromHandlePermanent(hWnd)) return false;
+    Attach(hWnd);
+    m_pfnSuper = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc)));
+    if (!m_pfnSuper) {
+        Detach();
+        return false;
+    }
+    return true;
+}
+
+bool CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    return parent && SubclassWindow(::GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
+}
+
+HWND CWnd::UnsubclassWindow() {
+    HWND hWnd = m_hWnd;
+    if (hWnd && m_pfnSuper) {
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    }
+    m_pfnSuper = nullptr;
+    Detach();
+    return hWnd;
+}
+
+namespace {
+CWnd* g_creating = nullptr;
+}
+
+const char* CWnd::RegisterClassOnce(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
+    // One class name per combination, as the classes differ only in these four.
+    static char name[96];
+    wsprintfA(name, "TuvWnd:%x:%p:%p:%p", classStyle, cursor, background, icon);
+    WNDCLASSA wc{};
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    if (!::GetClassInfoA(instance, name, &wc)) {
+        wc.style = classStyle;
+        wc.lpfnWndProc = &CWnd::CreationWndProc;
+        wc.hInstance = instance;
+        wc.hCursor = cursor;
+        wc.hbrBackground = background;
+        wc.hIcon = icon;
+        wc.lpszClassName = name;
+        if (!::RegisterClassA(&wc)) return nullptr;
+    }
+    return name;
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+                    int width, int height, HWND parent, HMENU menu) {
+    if (m_hWnd || !className) return false;
+    g_creating = this;
+    HWND hWnd = ::CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menu,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    g_creating = nullptr;
+    return hWnd != nullptr && m_hWnd == hWnd;
+}
+
+LRESULT CALLBACK CWnd::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (CWnd* creating = g_creating) {
+        g_creating = nullptr;
+        creating->Attach(hWnd);
+        creating->m_pfnSuper = &::DefWindowProcA;
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc));
+        return StdWndProc(hWnd, message, wParam, lParam);
+    }
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = FromHandlePermanent(hWnd);
+    if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+
+    MSG current{hWnd, message, wParam, lParam, 0, {0, 0}};
+    const MSG* outer = wnd->m_currentMsg;
+    wnd->m_currentMsg = &current;
+    LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    wnd->m_currentMsg = outer;
+
+    if (message == WM_NCDESTROY) {
+        // The window is gone: put the old procedure back and let the object know.
+        WNDPROC super = wnd->m_pfnSuper;
+        wnd->m_pfnSuper = nullptr;
+        if (super) ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
+        wnd->Detach();
+        wnd->PostNcDestroy();
+    }
+    return result;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (OnCommand(wParam, lParam)) return 0;
+        break;
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (OnNotify(wParam, lParam, &result)) return result;
+        break;
+    }
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    default:
+        break;
+    }
+    return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (m_pfnSuper) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+    if (!m_currentMsg) return 0;
+    return DefWindowProc(m_currentMsg->message, m_currentMsg->wParam, m_currentMsg->lParam);
+}
+
+BOOL CWnd::DestroyWindow() {
+    return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+
+void CWnd::OnDestroy() {}
+
+std::string CWnd::GetWindowText() const {
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    int copied = ::GetWindowTextA(m_hWnd, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void CWnd::SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+
+BOOL WalkPreTranslateTree(HWND stop, MSG* msg) {
+    for (HWND hWnd = msg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+        if (wnd && wnd->PreTranslateMessage(msg)) return TRUE;
+        if (hWnd == stop) break;
+    }
+    return FALSE;
+}
