@@ -18,6 +18,7 @@
 #include "number_text.h"
 #include "text_util.h"
 #include "variable_sheet.h"
+#include "work_budget.h"
 
 namespace tuv {
 
@@ -149,6 +150,10 @@ bool EvaluateLevel(Piece text, int level, std::string& result) {
 }
 
 bool EvaluatePiece(Piece text, Start start, std::string& result) {
+    if (!ChargeWork(kWorkPerStep + static_cast<long long>(text.s.size()))) {
+        result = "E";
+        return false;
+    }
     text.s = text.zero ? TrimWhiteRight(text.s) : TrimWhite(text.s);
     if (!text.zero && text.s.empty()) return false;  // result untouched
     int percents = StripPercents(text);
@@ -171,6 +176,7 @@ bool EvaluatePiece(Piece text, Start start, std::string& result) {
 }  // namespace
 
 bool Evaluate(std::string_view text, std::string& result) {
+    WorkScope scope;
     return EvaluatePiece(Piece{text}, kWholeText, result);
 }
 

@@ -4,6 +4,9 @@
 #include "number_text.h"
 #include "report.h"
 #include "text_util.h"
+#include "work_budget.h"
+
+#include <set>
 
 namespace tuv {
 
@@ -21,58 +24,99 @@ VariableSheet& ActiveSheet() {
 
 namespace {
 
-// Lines are cut at every carriage return and line feed; runs of them cut once, so blank lines
-// vanish. A line whose first character as typed is ";" or "?" is a comment.
-void ReadLines(std::string_view text, VariableSheet& sheet) {
+// While a sheet resolves, the names each line looked up and did not find.
+thread_local std::vector<std::string>* g_missedNames = nullptr;
+
+// Evaluates one line, collecting the names it missed.
+bool EvaluateLineRecordingMisses(std::string_view line, std::string& name, std::string& value,
+                                 std::vector<std::string>& missed) {
+    missed.clear();
+    g_missedNames = &missed;
+    bool ok = EvaluateLine(line, name, value);
+    g_missedNames = nullptr;
+    return ok;
+}
+
+}  // namespace
+
+void ReadSheetLines(std::string_view text, VariableSheet& sheet) {
+    sheet.Reset();
     size_t start = 0;
     while (start <= text.size()) {
         size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = text.size();
         std::string_view piece = text.substr(start, end - start);
+        // A comment is marked by its very first character, as typed.
         if (!piece.empty() && piece.front() != ';' && piece.front() != '?')
             sheet.lines.push_back(UpperCasedAscii(TrimWhite(piece)));
         start = text.find_first_not_of("\r\n", end);
         if (start == std::string_view::npos) break;
     }
+    sheet.lineCount = int(sheet.lines.size());
+    sheet.statuses.assign(sheet.lines.size(), Unresolved);
 }
 
-// Resolves the unresolved lines in passes until a pass makes no progress or nothing failed.
-void ResolveLines(VariableSheet& sheet) {
+// The lines resolve in passes: each pass evaluates every unresolved line in order, a value stored
+// being visible to the lines after it, and passes go on while one resolves something and another
+// still fails. A line's outcome depends only on the names it looks up, and values once stored never
+// change, so a line that failed fails again until a name it missed is defined. Only such lines are
+// evaluated again: in the same pass when the name was defined above them, in the next one otherwise.
+// Statuses and values are those of evaluating every unresolved line in every pass.
+void ResolveSheet(VariableSheet& sheet) {
+    std::unordered_map<std::string, std::vector<int>> waiting;  // missed name -> lines that missed it
+    std::set<int> thisPass, nextPass;
+    for (int i = 0; i < sheet.lineCount; ++i) thisPass.insert(i);
+    int unresolved = sheet.lineCount;
     std::string name, value;
-    bool failed, progress;
-    do {
-        failed = progress = false;
-        for (int i = 0; i < sheet.lineCount; ++i) {
-            if (sheet.statuses[i] != Unresolved) continue;
+    std::vector<std::string> missed;
+    bool progress = true;
+    while (progress && unresolved > 0 && !WorkExhausted()) {
+        progress = false;
+        for (auto next = thisPass.begin(); next != thisPass.end(); next = thisPass.erase(next)) {
+            const int line = *next;
+            if (sheet.statuses[line] != Unresolved) continue;
             value.clear();
-            if (!EvaluateLine(sheet.lines[i], name, value)) {
-                failed = true;
+            if (!EvaluateLineRecordingMisses(sheet.lines[line], name, value, missed)) {
+                if (WorkExhausted()) return;
+                for (const std::string& miss : missed) {
+                    std::vector<int>& lines = waiting[miss];
+                    if (lines.empty() || lines.back() != line) lines.push_back(line);
+                }
                 continue;
             }
-            if (sheet.values.count(name)) {
-                sheet.statuses[i] = Duplicate;
-            } else {
-                sheet.values.emplace(name, value);
-                sheet.statuses[i] = Defined;
-            }
             progress = true;
+            --unresolved;
+            if (sheet.values.count(name)) {
+                sheet.statuses[line] = Duplicate;
+                continue;
+            }
+            sheet.statuses[line] = Defined;
+            auto woken = waiting.find(name);
+            sheet.values.emplace(std::move(name), value);
+            if (woken == waiting.end()) continue;
+            for (int other : woken->second) (other > line ? thisPass : nextPass).insert(other);
+            waiting.erase(woken);
         }
-    } while (progress && failed);
+        thisPass.swap(nextPass);
+    }
 }
-
-}  // namespace
 
 bool RunEvaluation(std::string& variables, std::string_view expression, std::string& result,
                    std::string& details, std::string* value) {
     variables = std::string(TrimWhite(variables));
     result = "E";
     details.clear();
+    WorkScope scope;
     bool ok;
     if (variables.empty()) {
         ActiveSheet().Reset();
         ok = Evaluate(expression, result);
     } else {
         ok = EvaluateSheet(variables, expression, result);
+    }
+    if (WorkExhausted()) {
+        ok = false;
+        result = "E";
     }
     if (value) *value = result;
     if (ok) TrimNumberText(result);
@@ -89,11 +133,8 @@ bool RunEvaluation(std::string& variables, std::string_view expression, std::str
 
 bool EvaluateSheet(std::string_view variables, std::string_view expression, std::string& value) {
     VariableSheet& sheet = ActiveSheet();
-    sheet.Reset();
-    ReadLines(variables, sheet);
-    sheet.lineCount = int(sheet.lines.size());
-    sheet.statuses.assign(sheet.lines.size(), Unresolved);
-    ResolveLines(sheet);
+    ReadSheetLines(variables, sheet);
+    ResolveSheet(sheet);
     return Evaluate(expression, value);
 }
 
@@ -122,14 +163,20 @@ bool ResolveName(std::string_view name, std::string& result) {
     const VariableSheet& sheet = ActiveSheet();
     auto found = sheet.values.find(std::string(name));
     if (found == sheet.values.end()) {
+        if (g_missedNames) g_missedNames->emplace_back(name);
         result = "0.0";
         return false;
     }
     result = found->second;
     if (IsNumberText(result)) return true;
     // An enumeration: LIST(NAME) holds the quoted choices; the name's text picks one by position.
-    auto list = sheet.values.find("LIST(" + std::string(name) + ")");
-    if (list == sheet.values.end()) return true;
+    std::string listName = "LIST(" + std::string(name) + ")";
+    auto list = sheet.values.find(listName);
+    if (list == sheet.values.end()) {
+        if (g_missedNames) g_missedNames->push_back(std::move(listName));
+        return true;
+    }
+    ChargeWork(static_cast<long long>(list->second.size()));
     std::vector<std::string_view> pieces;
     SplitArguments(list->second, pieces);
     for (size_t i = 0; i < pieces.size(); ++i) {

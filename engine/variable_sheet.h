@@ -32,6 +32,12 @@ bool RunEvaluation(std::string& variables, std::string_view expression, std::str
 // Rebuilds the sheet from a non-empty variables text, resolves it, then evaluates the expression.
 bool EvaluateSheet(std::string_view variables, std::string_view expression, std::string& value);
 
+// Splits a variables text into the sheet's lines, all unresolved, and empties the value table.
+void ReadSheetLines(std::string_view text, VariableSheet& sheet);
+
+// Resolves the sheet's unresolved lines in passes, storing their values.
+void ResolveSheet(VariableSheet& sheet);
+
 // One line: the name before the first "=", the value of the expression after it.
 bool EvaluateLine(std::string_view line, std::string& name, std::string& value);
 
