@@ -33,6 +33,17 @@ BOOL CPropertyPage::OnInitDialog() {
 
 BOOL CPropertyPage::OnKillActive() { return UpdateData(TRUE); }
 
+BOOL CPropertyPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    // Escape in a multi-line edit closes the edit's dialog, which is this page: the dialog code
+    // then sends the page IDCANCEL with no button. It is the sheet that Escape must cancel.
+    if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        HWND sheet = ::GetParent(m_hWnd);
+        if (sheet) ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL CPropertyPage::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
     auto* header = reinterpret_cast<const NMHDR*>(lParam);
     switch (header->code) {

@@ -28,6 +28,7 @@ protected:
     // Leaving the page copies its controls into its members, as a switch of tabs should not lose them.
     virtual BOOL OnKillActive();
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the Windows programs and tests with mingw-w64 (build/windows) and runs every test of that
+# build under Wine on a private virtual display: the engine's tests, the framework's and settings
+# store's tests, and the end-to-end scenarios that drive the real tuv.exe.
+#   scripts/test-windows.sh [ctest arguments...]     e.g. -R e2e
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build/windows"
+
+bash "$root/scripts/setup.sh" windows
+jobs=$(nproc)
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j "$jobs"
+
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
+source "$root/scripts/virtual-display.sh"
+finish() {
+  wineserver -k >/dev/null 2>&1 || true
+  stop_virtual_display
+}
+trap finish EXIT
+start_virtual_display
+# Make the prefix (and start its wineserver) once, before tests start side by side.
+"$root/scripts/wine-exec.sh" cmd /c exit
+
+ctest --test-dir "$build" -j "$jobs" --output-on-failure "$@"
