@@ -6,35 +6,38 @@
 #include "evaluator.h"
 #include "list_functions.h"
 #include "number_text.h"
+#include "portable_math.h"
 
 namespace tuv {
 namespace {
 
-// Angles use pi cut at ten decimals and apply the degree factor as two products; TAN(90) is
-// therefore a large finite number and COS(90) prints as 0.000000. Keep both exactly like this.
+// The values come from the engine's own functions, which round the same on every platform
+// (std::sqrt and std::fmod are exact everywhere). Angles use pi cut at ten decimals and apply the
+// degree factor as two products; TAN(90) is therefore a large finite number and COS(90) prints
+// as 0.000000. Keep both exactly like this.
 constexpr double kPi = 3.1415926535;
 constexpr double kOneOver180 = 1.0 / 180.0;
 
 double ToRadians(double degrees) { return (degrees * kPi) * kOneOver180; }
 double ToDegrees(double radians) { return (radians * 180.0) / kPi; }
 
-double Sine(double x) { return std::sin(ToRadians(x)); }
-double Cosine(double x) { return std::cos(ToRadians(x)); }
-double Tangent(double x) { return std::tan(ToRadians(x)); }
-double ArcSine(double x) { return ToDegrees(std::asin(x)); }
-double ArcCosine(double x) { return ToDegrees(std::acos(x)); }
-double ArcTangent(double x) { return ToDegrees(std::atan(x)); }
+double Sine(double x) { return math::Sin(ToRadians(x)); }
+double Cosine(double x) { return math::Cos(ToRadians(x)); }
+double Tangent(double x) { return math::Tan(ToRadians(x)); }
+double ArcSine(double x) { return ToDegrees(math::Asin(x)); }
+double ArcCosine(double x) { return ToDegrees(math::Acos(x)); }
+double ArcTangent(double x) { return ToDegrees(math::Atan(x)); }
 double SquareRoot(double x) { return std::sqrt(x); }
 double Square(double x) { return x * x; }
-double NaturalLog(double x) { return std::log(x); }
-double DecimalLog(double x) { return std::log10(x); }
-double Exponential(double x) { return std::exp(x); }
-double PowerOfTen(double x) { return std::pow(10.0, x); }
+double NaturalLog(double x) { return math::Log(x); }
+double DecimalLog(double x) { return math::Log10(x); }
+double Exponential(double x) { return math::Exp(x); }
+double PowerOfTen(double x) { return math::Pow(10.0, x); }
 
-double Power(double a, double b) { return std::pow(a, b); }
+double Power(double a, double b) { return math::Pow(a, b); }
 double Remainder(double a, double b) { return std::fmod(a, b); }
 // 1/n stays a double here; it never passes through a six-decimal text.
-double NthRoot(double a, double n) { return std::pow(a, 1.0 / n); }
+double NthRoot(double a, double n) { return math::Pow(a, 1.0 / n); }
 
 // One argument: its failure is the call's failure, with the text it left. A value that is not
 // finite is written as the error mark with success (FormatNumber gives "E" for it).

@@ -9,6 +9,7 @@
 #include "number_text.h"
 #include "text_util.h"
 #include "variable_sheet.h"
+#include "work_budget.h"
 
 namespace tuv {
 namespace {
@@ -49,6 +50,7 @@ bool WalkRange(const Range& range, Visit visit) {
     bool ok = true;
     std::string name;
     for (long long i = range.first; i <= range.last; ++i) {
+        if (WorkExhausted()) return false;  // a range of billions ends with the allowance
         name = range.prefix;
         name += FormatInteger(i);
         std::string value;

@@ -24,7 +24,9 @@ std::string Quote(const std::string& text) {
 
 // Runs tuv-eval with `args` (already quoted), feeding `input` on standard input.
 Outcome TuvEval(const std::string& args, const std::string& input = "") {
-    std::string inputPath = ::testing::TempDir() + "tuv_eval_input.txt";
+    // CTest runs tests side by side: each test has its own input file.
+    std::string inputPath = ::testing::TempDir() + "tuv_eval_input_" +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(inputPath, std::ios::binary) << input;
     std::string command = std::string(TUV_EVAL_PATH) + " " + args + " < " + inputPath + " 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
