@@ -109,6 +109,7 @@ std::vector<Split> FindSplits(Piece text, int level) {
         }
         splits.push_back(split);
         end = split.leftEnd;
+        if (!ChargeWork(kWorkPerStep)) break;  // each split is a step; too many cannot finish anyway
     }
     return splits;
 }
@@ -123,6 +124,10 @@ std::vector<Split> FindSplits(Piece text, int level) {
 
     std::string right, value;
     for (size_t k = splits.size(); k-- > 0;) {
+        if (WorkExhausted()) {
+            result = "E";
+            return false;
+        }
         const Split& split = splits[k];
         // The left side that this operator splits ends where the next operator's left side ends;
         // trimmed, its trailing percent signs apply to the whole of it.
@@ -144,6 +149,10 @@ std::vector<Split> FindSplits(Piece text, int level) {
 bool EvaluateLevel(Piece text, int level, std::string& result) {
     for (; level <= 1; ++level) {
         std::vector<Split> splits = FindSplits(text, level);
+        if (WorkExhausted()) {
+            result = "E";
+            return false;
+        }
         if (!splits.empty()) return FoldSplits(text, splits, level, result);
     }
     return text.zero ? EvaluateSignedAtom(text.s, result) : EvaluateAtom(text.s, result);
@@ -209,6 +218,10 @@ bool ApplyOperator(std::string_view text, size_t position, std::string& result) 
 }
 
 bool CombineValues(std::string_view left, char op, std::string_view right, std::string& result) {
+    if (!ChargeWork(kWorkPerStep)) {  // reading two numbers and writing one
+        result = "E";
+        return false;
+    }
     double value;
     if (IsDateText(left) && IsDateText(right)) {
         value = CompareDateTexts(left, right, op);

@@ -187,3 +187,41 @@ TEST(BuildReport, LongLinesAreNeverCut) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WorkBudget, HugeWorkEndsWithEAndTheReportStillBuilt) {
+    struct Case { std::string variables, expression, details; } cases[] = {
+        {"", "SUM(A1:A2000000000)", ""},
+        {"", "MIN(A1:A2000000000)+MAX(B1:B2000000000)", ""},
+        {"a=1\nb=SUM(A1:A2000000000)\nc=2", "a+c", "A = 1\r\nERR 1 : B=SUM(A1:A2000000000)\r\nERR 2 : C=2\r\n"},
+        {"x=1" + [] { std::string s; for (int i = 0; i < 2000000; ++i) s += "+1"; return s; }(), "1", ""},
+    };
+    for (const Case& c : cases) {
+        Outcome outcome = Evaluate(c.variables, c.expression);
+        EXPECT_FALSE(outcome.ok) << c.expression;
+        EXPECT_EQ(outcome.result, "E") << c.expression;
+        if (!c.details.empty()) {
+            EXPECT_EQ(outcome.details, c.details) << c.expression;
+        }
+    }
+    // The next evaluation has its whole allowance again.
+    Outcome after = Evaluate("a1=1\na2=2", "SUM(A1:A2)");
+    EXPECT_TRUE(after.ok);
+    EXPECT_EQ(after.result, "3");
+}
+
+TEST(WorkBudget, OrdinaryLargeInputStaysWithinIt) {
+    std::string sum = "1";
+    for (int i = 0; i < 100000; ++i) sum += "+1";
+    Outcome flat = Evaluate("", sum);
+    EXPECT_TRUE(flat.ok);
+    EXPECT_EQ(flat.result, "100001");
+    std::string sheet;
+    for (int i = 1; i <= 1000; ++i) sheet += "a" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    Outcome range = Evaluate(sheet, "SUM(A1:A1000)+MAX(A1:A1000)");
+    EXPECT_TRUE(range.ok);
+    EXPECT_EQ(range.result, "501500");
+}
+
+}  // namespace
