@@ -16,6 +16,7 @@
 #include "dates.h"
 #include "functions.h"
 #include "number_text.h"
+#include "portable_math.h"
 #include "text_util.h"
 #include "variable_sheet.h"
 #include "work_budget.h"
@@ -235,7 +236,7 @@ bool CombineValues(std::string_view left, char op, std::string_view right, std::
                 if (b == 0) { result = "E"; return false; }
                 value = a / b;
                 break;
-            case '^': value = std::pow(a, b); break;
+            case '^': value = math::Pow(a, b); break;
             case '<': value = a < b; break;
             case '>': value = a > b; break;
             case '=': value = a == b; break;
