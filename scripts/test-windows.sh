@@ -9,8 +9,11 @@ build="$root/build/windows"
 
 bash "$root/scripts/setup.sh" windows
 jobs=$(nproc)
+# With the native tuv-eval at hand (scripts/test builds it first), the two builds are compared.
+native_tuv_eval="$root/build/native/cli/tuv-eval"
+[ -x "$native_tuv_eval" ] || native_tuv_eval=""
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
+  -DCMAKE_BUILD_TYPE=Release -DCALVO_NATIVE_TUV_EVAL="$native_tuv_eval" >/dev/null
 cmake --build "$build" -j "$jobs"
 
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all
