@@ -11,6 +11,7 @@
 #include "evaluator.h"
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "dates.h"
@@ -90,9 +91,11 @@ void ApplyPercents(int count, std::string& result) {
 }
 
 struct Split {
-    size_t position;  // of the operator character
-    char code;        // the operator, or L for <= and G for >=
-    size_t leftEnd;   // where the left side ends: before the < or > of <= and >=
+    uint32_t position;  // of the operator character
+    char code;          // the operator, or L for <= and G for >=
+
+    // Where the left side ends: before the < or > of <= and >=.
+    size_t LeftEnd() const { return code == 'L' || code == 'G' ? position - 1 : position; }
 };
 
 // Rightmost operator first: the order in which the recursion would meet them.
@@ -103,14 +106,13 @@ std::vector<Split> FindSplits(Piece text, int level) {
     for (;;) {
         size_t p = FindOperatorFrom(text.s.substr(0, end), level, first);
         if (p == kNoOperator) break;
-        Split split{p, text.s[p], p};
-        if (split.code == '=' && p > 0 && (text.s[p - 1] == '<' || text.s[p - 1] == '>')) {
+        Split split{static_cast<uint32_t>(p), text.s[p]};
+        if (split.code == '=' && p > 0 && (text.s[p - 1] == '<' || text.s[p - 1] == '>'))
             split.code = text.s[p - 1] == '<' ? 'L' : 'G';
-            split.leftEnd = p - 1;
-        }
         splits.push_back(split);
-        end = split.leftEnd;
-        if (!ChargeWork(kWorkPerStep)) break;  // each split is a step; too many cannot finish anyway
+        end = split.LeftEnd();
+        // Combining the two sides is paid here: the list stops growing once it could never be folded.
+        if (!ChargeWork(kWorkPerOperator)) break;
     }
     return splits;
 }
@@ -121,7 +123,7 @@ std::vector<Split> FindSplits(Piece text, int level) {
     // The leftmost operand is the innermost left side of the recursion.
     const Split& leftmost = splits.back();
     std::string left;
-    bool ok = EvaluatePiece(Piece{text.s.substr(0, leftmost.leftEnd), text.zero}, Start(level + 1), left);
+    bool ok = EvaluatePiece(Piece{text.s.substr(0, leftmost.LeftEnd()), text.zero}, Start(level + 1), left);
 
     std::string right, value;
     for (size_t k = splits.size(); k-- > 0;) {
@@ -132,7 +134,7 @@ std::vector<Split> FindSplits(Piece text, int level) {
         const Split& split = splits[k];
         // The left side that this operator splits ends where the next operator's left side ends;
         // trimmed, its trailing percent signs apply to the whole of it.
-        Piece side{text.s.substr(0, k > 0 ? splits[k - 1].leftEnd : text.s.size()), text.zero};
+        Piece side{text.s.substr(0, k > 0 ? splits[k - 1].LeftEnd() : text.s.size()), text.zero};
         int percents = k > 0 ? StripPercents(side) : 0;
         right.clear();
         bool rightOk = EvaluatePiece(Piece{side.s.substr(split.position + 1)}, kWholeText, right);
@@ -219,10 +221,6 @@ bool ApplyOperator(std::string_view text, size_t position, std::string& result) 
 }
 
 bool CombineValues(std::string_view left, char op, std::string_view right, std::string& result) {
-    if (!ChargeWork(kWorkPerStep)) {  // reading two numbers and writing one
-        result = "E";
-        return false;
-    }
     double value;
     if (IsDateText(left) && IsDateText(right)) {
         value = CompareDateTexts(left, right, op);

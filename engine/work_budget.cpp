@@ -32,4 +32,6 @@ bool ChargeWork(long long units) {
 
 bool WorkExhausted() { return g_allowance.exhausted; }
 
+long long WorkSpent() { return g_allowance.spent; }
+
 }  // namespace tuv

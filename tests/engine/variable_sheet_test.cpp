@@ -5,6 +5,7 @@
 
 #include "report.h"
 #include "variable_sheet.h"
+#include "work_budget.h"
 
 namespace {
 
@@ -217,6 +218,14 @@ TEST(WorkBudget, OrdinaryLargeInputStaysWithinIt) {
     Outcome flat = Evaluate("", sum);
     EXPECT_TRUE(flat.ok);
     EXPECT_EQ(flat.result, "100001");
+    EXPECT_LT(tuv::WorkSpent(), tuv::kWorkBudget / 3);
+
+    std::string chain;
+    for (int i = 1; i < 20000; ++i) chain += "v" + std::to_string(i) + "=v" + std::to_string(i + 1) + "+1\n";
+    chain += "v20000=0";
+    Outcome resolved = Evaluate(chain, "v1");
+    EXPECT_EQ(resolved.result, "19999");
+    EXPECT_LT(tuv::WorkSpent(), tuv::kWorkBudget / 3);
     std::string sheet;
     for (int i = 1; i <= 1000; ++i) sheet += "a" + std::to_string(i) + "=" + std::to_string(i) + "\n";
     Outcome range = Evaluate(sheet, "SUM(A1:A1000)+MAX(A1:A1000)");
