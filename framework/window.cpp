@@ -128,7 +128,34 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     return result;
 }
 
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
+BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    HWND child = nullptr;
+    switch (message) {
+    case WM_COMMAND:
+        child = reinterpret_cast<HWND>(lParam);  // null for menus and accelerators
+        break;
+    case WM_NOTIFY:
+        child = lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
+        break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        child = reinterpret_cast<HWND>(lParam);
+        break;
+    default:
+        return FALSE;
+    }
+    CWnd* wnd = child ? FromHandlePermanent(child) : nullptr;
+    return wnd && wnd->OnChildNotify(message, wParam, lParam, result);
+}
+
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT reflected = 0;
+    if (ReflectToChild(message, wParam, lParam, &reflected)) return reflected;
     switch (message) {
     case WM_COMMAND:
         if (OnCommand(wParam, lParam)) return 0;

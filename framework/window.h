@@ -63,6 +63,13 @@ protected:
     virtual void OnDestroy();
     // Last message of the window: the object is detached afterwards.
     virtual void PostNcDestroy() {}
+    // A notification the parent received from this control (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...),
+    // offered here first so a control can handle its own; TRUE with `result` set takes it.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+public:
+    // Offers a parent's message to the wrapper of the control it came from.
+    static BOOL ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 private:
     static LRESULT CALLBACK StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "property_sheet.h"
+#include "resource_text.h"
 #include "test_pages.h"
 
 namespace {
@@ -149,6 +150,20 @@ TEST(Sheet, StartsOnTheChosenPageAndSwitchesPages) {
     EXPECT_EQ(startIndex, 1);
     EXPECT_EQ(afterSwitch, 0);
     EXPECT_FALSE(sheet.SetActivePage(2));
+}
+
+TEST(Sheet, MissingResourcesNeitherCrashNorHang) {
+    // No caption string and no page template: the sheet must come back, whatever it could show.
+    class Bare : public CPropertyPage {
+    public:
+        Bare() : CPropertyPage(9999) {}
+    } page;
+    CPropertySheet sheet(9998);
+    sheet.AddPage(&page);
+    INT_PTR result = sheet.DoModal();
+    EXPECT_TRUE(result == -1 || result == IDCANCEL) << result;
+    EXPECT_EQ(sheet.m_hWnd, nullptr);
+    EXPECT_EQ(LoadResourceString(9998), "");
 }
 
 }  // namespace

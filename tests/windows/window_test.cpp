@@ -114,4 +114,49 @@ TEST(Window, PreTranslationWalksFromTheWindowUpToTheStop) {
     EXPECT_EQ(log, (std::vector<std::string>{"grand"}));
 }
 
+class SelfColouring : public CWnd {
+public:
+    std::vector<UINT> seen;
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM, LPARAM, LRESULT* result) override {
+        seen.push_back(message);
+        if (message != WM_CTLCOLORSTATIC) return FALSE;
+        *result = 1234;
+        return TRUE;
+    }
+};
+
+class CountingParent : public TestWindow {
+public:
+    int commands = 0;
+
+protected:
+    BOOL OnCommand(WPARAM, LPARAM) override {
+        ++commands;
+        return TRUE;
+    }
+};
+
+TEST(Window, ParentOffersControlNotificationsToTheControlFirst) {
+    CountingParent parent;
+    HWND label = parent.AddControl("STATIC", SS_NOTIFY, 5);
+    SelfColouring wrapper;
+    ASSERT_TRUE(wrapper.SubclassWindow(label));
+
+    HDC dc = ::GetDC(label);
+    EXPECT_EQ(::SendMessageA(parent.m_hWnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                             reinterpret_cast<LPARAM>(label)),
+              1234);
+    ::ReleaseDC(label, dc);
+
+    // Declined by the control: the parent handles it as usual.
+    ::SendMessageA(parent.m_hWnd, WM_COMMAND, MAKEWPARAM(5, STN_CLICKED), reinterpret_cast<LPARAM>(label));
+    EXPECT_EQ(parent.commands, 1);
+    // A menu command has no control to offer it to.
+    ::SendMessageA(parent.m_hWnd, WM_COMMAND, 32771, 0);
+    EXPECT_EQ(parent.commands, 2);
+    EXPECT_EQ(wrapper.seen, (std::vector<UINT>{WM_CTLCOLORSTATIC, WM_COMMAND}));
+}
+
 }  // namespace
