@@ -3,7 +3,10 @@
 file(GLOB windows_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(windows_tests ${windows_test_sources} ${CMAKE_CURRENT_LIST_DIR}/test_pages.rc)
 target_link_libraries(windows_tests PRIVATE framework shlwapi ${gtest_libs})
-gtest_discover_tests(windows_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+# Their windows share the display with the end-to-end runs: one at a time, so none takes the
+# keyboard focus from a scenario.
+gtest_discover_tests(windows_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  PROPERTIES RESOURCE_LOCK tuv_desktop)
 
 
 # The program's own classes and resources, tested in-process: tuv.exe's sources and tuv.rc
@@ -12,7 +15,21 @@ file(GLOB tuv_app_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/app/*
 add_executable(tuv_app_tests ${tuv_app_test_sources} ${tuv_sources} ${CMAKE_SOURCE_DIR}/resources/tuv.rc)
 target_include_directories(tuv_app_tests PRIVATE
   ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/tray ${CMAKE_SOURCE_DIR}/resources)
-target_link_libraries(tuv_app_tests PRIVATE framework engine shlwapi version ${gtest_libs})
-gtest_discover_tests(tuv_app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+target_link_libraries(tuv_app_tests PRIVATE framework engine shlwapi ${gtest_libs})
+gtest_discover_tests(tuv_app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  PROPERTIES RESOURCE_LOCK tuv_desktop)
+
+
+# The shipped programs: PE32, right subsystem, big stack, no DLL of ours or of the toolchain.
+find_program(mingw_objdump i686-w64-mingw32-objdump REQUIRED)
+foreach(program tuv:gui tuv-eval:console)
+  string(REPLACE ":" ";" program ${program})
+  list(GET program 0 target)
+  list(GET program 1 kind)
+  if(TARGET ${target})
+    add_test(NAME image.${target}
+      COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/check-program-image.sh ${mingw_objdump} $<TARGET_FILE:${target}> ${kind})
+  endif()
+endforeach()
 
 include(${CMAKE_CURRENT_LIST_DIR}/../e2e/e2e.cmake OPTIONAL)

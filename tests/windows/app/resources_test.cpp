@@ -1,5 +1,5 @@
 // tuv.exe's resources, read from this test program which carries the same tuv.rc: the page
-// layouts control by control, the tray menu, the caption, the icon sizes and the help text.
+// layouts control by control, the tray menu and the icon sizes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -140,12 +140,6 @@ TEST(Resources, TrayMenuItemsInOrder) {
     ::DestroyMenu(menu);
 }
 
-TEST(Resources, CaptionString) {
-    char text[64] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_CAPTION, text, sizeof(text));
-    EXPECT_STREQ(text, "Calvo");
-}
-
 TEST(Resources, IconHasItsOwnSmallAndLargeImage) {
     HMODULE module = ::GetModuleHandleA(nullptr);
     HRSRC group = ::FindResourceA(module, MAKEINTRESOURCEA(IDI_TUV), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
@@ -158,25 +152,6 @@ TEST(Resources, IconHasItsOwnSmallAndLargeImage) {
         auto* header = static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(module, image)));
         EXPECT_EQ(header->biWidth, size);
         EXPECT_EQ(header->biHeight, 2 * size);  // colour and mask
-    }
-}
-
-TEST(Resources, VersionNamesTheProductAndTheMaker) {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    DWORD handle = 0;
-    DWORD size = ::GetFileVersionInfoSizeA(path, &handle);
-    ASSERT_GT(size, 0u);
-    std::vector<char> info(size);
-    ASSERT_TRUE(::GetFileVersionInfoA(path, 0, size, info.data()));
-    for (const auto& [name, value] : {std::pair<const char*, const char*>{"ProductName", "Calvo"},
-                                      {"CompanyName", "Quandor Technologies"},
-                                      {"OriginalFilename", "tuv.exe"}}) {
-        char* text = nullptr;
-        UINT length = 0;
-        std::string query = std::string("\\StringFileInfo\\040904e4\\") + name;
-        ASSERT_TRUE(::VerQueryValueA(info.data(), query.c_str(), reinterpret_cast<void**>(&text), &length)) << name;
-        EXPECT_STREQ(text, value);
     }
 }
 
