@@ -1,0 +1,81 @@
+// How a fuzzer input becomes the two texts of the Evaluate road, and the check of a small input
+// against the literal implementations. Shared by the fuzz target and the replay test.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "../engine/literal_evaluator.h"
+#include "../engine/literal_sheet.h"
+#include "variable_sheet.h"
+#include "work_budget.h"
+
+struct FuzzInput {
+    std::string variables;
+    std::string_view expression;
+};
+
+// The bytes before the first NUL are the variables text, the bytes after it the expression;
+// without a NUL the whole input is the expression and the variables text is empty.
+inline FuzzInput SplitFuzzInput(std::string_view input) {
+    size_t nul = input.find('\0');
+    if (nul == std::string_view::npos) return {std::string(), input};
+    return {std::string(input.substr(0, nul)), input.substr(nul + 1)};
+}
+
+// The literal implementations copy every part, recurse once per operator and evaluate every
+// unresolved line in every pass: they serve as oracles only for inputs this small.
+constexpr size_t kLiteralCheckLimit = 512;
+constexpr int kLiteralSheetLineLimit = 100;
+
+inline std::string QuoteBytes(std::string_view text) {
+    static const char* const kOctal = "01234567";
+    std::string quoted = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') { quoted += '\\'; quoted += char(c); }
+        else if (c >= 32 && c < 127) quoted += char(c);
+        else { quoted += '\\'; quoted += kOctal[c >> 6]; quoted += kOctal[(c >> 3) & 7]; quoted += kOctal[c & 7]; }
+    }
+    return quoted + "\"";
+}
+
+// Right after RunEvaluation of (`variables` as it trimmed them, `expression`) gave `ok` and
+// `value`: evaluates the same input with the literal pass algorithm and the plain recursion and
+// describes the first difference in statuses, values, value text or flag; empty when they agree
+// or when the input is too big for them. An evaluation that ran out of its work allowance ends in
+// "E" by design and is not compared. Leaves the active sheet as the literal algorithm left it.
+inline std::string CompareWithLiterals(const std::string& variables, std::string_view expression, bool ok,
+                                       const std::string& value) {
+    tuv::VariableSheet& sheet = tuv::ActiveSheet();
+    if (tuv::WorkExhausted() || expression.size() > kLiteralCheckLimit || sheet.lineCount > kLiteralSheetLineLimit)
+        return "";
+    const tuv::VariableSheet engine = sheet;
+
+    tuv::WorkScope scope;
+    if (variables.empty()) {
+        sheet.Reset();
+    } else {
+        tuv::ReadSheetLines(variables, sheet);
+        LiteralResolveSheet(sheet);
+    }
+    std::string literal = "E";  // RunEvaluation gives "E" for an expression that left its result untouched
+    bool literalOk = LiteralEvaluate(std::string(expression), literal);
+    if (tuv::WorkExhausted()) return "";
+
+    for (int i = 0; i < sheet.lineCount; ++i)
+        if (engine.statuses[i] != sheet.statuses[i])
+            return "status of line " + QuoteBytes(sheet.lines[i]) + ": engine " + std::to_string(engine.statuses[i]) +
+                   ", literal " + std::to_string(sheet.statuses[i]);
+    for (const auto& [name, literalValue] : sheet.values) {
+        auto found = engine.values.find(name);
+        if (found == engine.values.end()) return "variable " + QuoteBytes(name) + " missing in the engine's table";
+        if (found->second != literalValue)
+            return "variable " + QuoteBytes(name) + ": engine " + QuoteBytes(found->second) + ", literal " +
+                   QuoteBytes(literalValue);
+    }
+    if (engine.values.size() != sheet.values.size()) return "the engine's table holds more variables";
+    if (value != literal || ok != literalOk)
+        return "expression " + QuoteBytes(expression) + ": engine " + QuoteBytes(value) + (ok ? " ok" : " failed") +
+               ", literal " + QuoteBytes(literal) + (literalOk ? " ok" : " failed");
+    return "";
+}
