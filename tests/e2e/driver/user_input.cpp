@@ -27,7 +27,17 @@ void ClickAtPoint(POINT point) {
     mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
     mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(3, mouse, sizeof(INPUT));
+    // The pointer must have arrived before the button goes down, or the press lands where the
+    // pointer was.
+    ::SendInput(1, &mouse[0], sizeof(INPUT));
+    WaitUntil(
+        [&] {
+            POINT now{};
+            ::GetCursorPos(&now);
+            return now.x == point.x && now.y == point.y;
+        },
+        2000);
+    ::SendInput(2, &mouse[1], sizeof(INPUT));
 }
 
 void ClickAt(HWND hWnd) {
