@@ -1,10 +1,64 @@
 #include "tuv_page1.h"
 
+#include <commdlg.h>
+
+#include <vector>
+
+#include "history.h"
+#include "message_box.h"
 #include "resource.h"
+#include "variable_sheet.h"
+#include "variables_file.h"
 #include "win_app.h"
+
+namespace {
+
+HFONT MakeCourier(int height, int weight) {
+    return ::CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, "Courier");
+}
+
+void SetFont(CWnd& control, HFONT font) {
+    control.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+std::vector<std::string> ListEntries(const CComboBox& box) {
+    std::vector<std::string> entries;
+    int count = box.GetCount();
+    for (int i = 0; i < count; ++i) {
+        LRESULT length = box.SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
+        std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
+        LRESULT copied = box.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+std::string SystemErrorText(DWORD error) {
+    char* buffer = nullptr;
+    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                        FORMAT_MESSAGE_IGNORE_INSERTS,
+                                    nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = length && buffer ? std::string(buffer, length) : std::string();
+    if (buffer) ::LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+// The box takes files up to the largest we open; the edit control's own limit is far smaller.
+constexpr WPARAM kVariablesTextLimit = kMaxVariablesFileBytes;
+
+}  // namespace
 
 CTuvPage1::CTuvPage1() : CPropertyPage(IDD_EXPRESSION), m_bDetails(0), m_bTips(1) {
     m_bTips = AfxGetApp()->GetProfileInt("Settings", "Tips", 1);
+}
+
+CTuvPage1::~CTuvPage1() {
+    // The controls using the fonts are gone with the sheet by now.
+    if (m_fontResult) ::DeleteObject(m_fontResult);
+    if (m_fontInput) ::DeleteObject(m_fontInput);
 }
 
 void CTuvPage1::DoDataExchange(CDataExchange* dx) {
@@ -13,10 +67,177 @@ void CTuvPage1::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_VARIABLES, m_ctlVariables);
     DDX_Control(dx, IDC_RESULT, m_ctlResult);
     DDX_Control(dx, IDC_EXPRESSION, m_ctlExpression);
-    DDX_CBString(dx, IDC_EXPRESSION, m_strExpression);
+    if (dx->m_bSaveAndValidate) {
+        DDX_CBString(dx, IDC_EXPRESSION, m_strExpression);
+    } else {
+        // Going out, the box shows exactly the text that was evaluated. Selecting the first
+        // history entry that begins with it would put another expression beside its result.
+        m_ctlExpression.SetWindowText(m_strExpression);
+    }
     DDX_Text(dx, IDC_RESULT, m_strResult);
     DDX_Text(dx, IDC_VARIABLES, m_strVariables);
     DDX_Text(dx, IDC_DETAILS_BOX, m_strDetails);
     DDX_Check(dx, IDC_DETAILS, m_bDetails);
     DDX_Check(dx, IDC_TIPS, m_bTips);
+}
+
+BOOL CTuvPage1::OnInitDialog() {
+    CPropertyPage::OnInitDialog();
+
+    m_fontInput = MakeCourier(18, FW_SEMIBOLD);
+    SetFont(m_ctlVariables, m_fontInput);
+    SetFont(m_ctlExpression, m_fontInput);
+    SetFont(m_ctlDetails, m_fontInput);
+    m_ctlVariables.SetMargins(5, 5);
+    m_ctlVariables.SendMessage(EM_SETLIMITTEXT, kVariablesTextLimit);
+    m_fontResult = MakeCourier(20, FW_BOLD);
+    SetFont(m_ctlResult, m_fontResult);
+
+    LoadHistory(m_ctlExpression);
+
+    m_tip.m_nWidth = 200;
+    m_tip.m_nHeight = 125;
+    m_tip.m_nTailSide = CBalloonTip::TailTop;
+    m_tip.Create(this);
+    m_tip.m_bFollowMouse = true;
+    m_tip.m_nDefaultSeconds = 6;
+    m_tip.AddTool(&m_ctlExpression,
+                  "Please type in the expression here. For eg:\r\nsin(45)+56/2\r\nYou may also use any variable "
+                  "from the 'variables' box.",
+                  "Expression", RGB(0, 0, 0), 6);
+    m_tip.AddTool(&m_ctlVariables, "Please type in the variables here. For eg:\r\nx=sin(45)+56/2\r\ny=x/23",
+                  "Variables", RGB(0, 0, 0), 6);
+    return TRUE;
+}
+
+BOOL CTuvPage1::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED) {
+        switch (LOWORD(wParam)) {
+        case IDC_EVALUATE: OnEvaluate(); return TRUE;
+        case IDC_OPEN: OnOpen(); return TRUE;
+        case IDC_SAVE: OnSave(); return TRUE;
+        case IDC_NEW: OnNew(); return TRUE;
+        case IDC_DETAILS: OnDetails(); return TRUE;
+        case IDC_TIPS: OnTips(); return TRUE;
+        default: break;
+        }
+    }
+    return CPropertyPage::OnCommand(wParam, lParam);
+}
+
+BOOL CTuvPage1::PreTranslateMessage(MSG* msg) {
+    if (m_tip.m_hWnd && m_ctlExpression.m_hWnd && m_ctlExpression.IsWindowVisible() && m_bTips) {
+        m_tip.RelayEvent(msg);
+    }
+    return CPropertyPage::PreTranslateMessage(msg);
+}
+
+void CTuvPage1::OnEvaluate() {
+    UpdateData(TRUE);
+    if (tuv::RunEvaluation(m_strVariables, m_strExpression, m_strResult, m_strDetails)) AddToHistory(m_ctlExpression);
+    UpdateData(FALSE);
+}
+
+void CTuvPage1::LoadHistory(CComboBox& box) {
+    CWinApp* app = AfxGetApp();
+    int count = app->GetProfileInt("Expressions", "Count", 0);
+    box.ResetContent();
+    for (int i = 1; i <= count; ++i) {
+        std::string entry = app->GetProfileString("Expressions", std::to_string(i).c_str(), "");
+        if (!entry.empty()) box.AddString(entry.c_str());
+    }
+}
+
+void CTuvPage1::AddToHistory(CComboBox& box) {
+    HistoryChange change = PlanHistoryChange(ListEntries(box), box.GetWindowText());
+    if (!change.insert) return;
+    if (change.remove >= 0) box.DeleteString(change.remove);
+    box.InsertString(0, change.text.c_str());
+    box.SendMessage(CB_SETCURSEL, 0);
+
+    CWinApp* app = AfxGetApp();
+    std::vector<std::string> entries = ListEntries(box);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        app->WriteProfileString("Expressions", std::to_string(i + 1).c_str(), entries[i].c_str());
+    }
+    app->WriteProfileInt("Expressions", "Count", static_cast<int>(entries.size()));
+}
+
+bool CTuvPage1::AskForFile(bool save, std::string& path) {
+    CWinApp* app = AfxGetApp();
+    std::string initial = app->GetProfileString("Path", "TXT", "");
+    if (initial.empty()) initial = kVariablesFileFirstFolder;
+
+    std::string filter = FileDialogFilter(kVariablesFileFilter);
+    std::vector<char> name(4096, '\0');
+    initial.copy(name.data(), name.size() - 1);
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    CWnd* main = AfxGetMainWnd();
+    ofn.hwndOwner = main && main->m_hWnd ? main->m_hWnd : m_hWnd;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrDefExt = kVariablesFileExtension;
+    ofn.Flags = save ? (OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY)
+                     : (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY);
+    BOOL chosen = save ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn);
+    if (!chosen) return false;
+    path = name.data();
+    app->WriteProfileString("Path", "TXT", RememberedFolderPattern(path).c_str());
+    return true;
+}
+
+void CTuvPage1::OnOpen() {
+    std::string path;
+    if (!AskForFile(false, path)) return;
+    std::string text;
+    switch (ReadVariablesFile(path, text)) {
+    case FileResult::Ok:
+        m_ctlVariables.SetWindowText(text);
+        break;
+    case FileResult::TooLarge:
+        AfxMessageBox("The file " + path + " is larger than 16 MB and was not opened.");
+        break;
+    case FileResult::ReadFailed:
+        AfxMessageBox("An error occurred while reading " + path + ".", MB_OK | MB_ICONSTOP);
+        break;
+    default:  // could not be opened: silent, as a cancelled dialog
+        break;
+    }
+}
+
+void CTuvPage1::OnSave() {
+    std::string path;
+    if (!AskForFile(true, path)) return;
+    UpdateData(TRUE);
+    DWORD error = 0;
+    if (WriteVariablesFile(path, m_strVariables, &error) == FileResult::Ok) return;
+    std::string reason = SystemErrorText(error);
+    AfxMessageBox("The variables could not be saved as " + path + "." + (reason.empty() ? "" : "\r\n" + reason) +
+                  "\r\nAny file of that name is unchanged.");
+}
+
+void CTuvPage1::OnNew() {
+    UpdateData(TRUE);
+    if (m_strVariables.empty()) return;
+    if (AfxMessageBox("Empty everything! Are you sure?", MB_YESNOCANCEL | MB_ICONEXCLAMATION) == IDYES) {
+        m_ctlVariables.SetWindowText("");
+    }
+}
+
+void CTuvPage1::OnDetails() {
+    UpdateData(TRUE);
+    int details = m_bDetails == 1 ? SW_SHOW : SW_HIDE;
+    int normal = m_bDetails == 1 ? SW_HIDE : SW_SHOW;
+    m_ctlDetails.ShowWindow(details);
+    m_ctlExpression.ShowWindow(normal);
+    m_ctlResult.ShowWindow(normal);
+    m_ctlExpressionFrame.ShowWindow(normal);
+}
+
+void CTuvPage1::OnTips() {
+    UpdateData(TRUE);
+    AfxGetApp()->WriteProfileInt("Settings", "Tips", m_bTips);
 }

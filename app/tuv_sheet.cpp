@@ -51,6 +51,16 @@ void CTuvSheet::RearrangeButtons() {
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
+BOOL CTuvSheet::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && GetActivePage() == &m_pageExpression &&
+        m_pageExpression.m_hWnd && ::GetFocus() != m_pageExpression.m_ctlVariables.m_hWnd) {
+        // Posted, as a click would arrive: the key-down is over before the evaluation starts.
+        m_pageExpression.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_EVALUATE, BN_CLICKED), 0);
+        return TRUE;
+    }
+    return CPropertySheet::PreTranslateMessage(msg);
+}
+
 LRESULT CTuvSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // "&Tray" is the sheet's OK button: it must never end the sheet. Sending the window to the
     // tray comes with the tray icon; until then the click is taken and does nothing.

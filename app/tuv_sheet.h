@@ -10,6 +10,8 @@ class CTuvSheet : public CPropertySheet {
 public:
     explicit CTuvSheet(CWnd* parent = nullptr);
 
+    // Enter outside the variables box evaluates while the Expression page is active.
+    BOOL PreTranslateMessage(MSG* msg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     CTuvPage1 m_pageExpression;

@@ -1,0 +1,105 @@
+#include "variables_file.h"
+
+#include <cstring>
+
+std::string FileDialogFilter(const char* filter) {
+    std::string result(filter ? filter : "");
+    for (char& c : result) {
+        if (c == '|') c = '\0';
+    }
+    // Two zero bytes end the list, whatever the text ended with.
+    result.push_back('\0');
+    result.push_back('\0');
+    return result;
+}
+
+std::string RememberedFolderPattern(const std::string& path) {
+    size_t slash = path.rfind('\\');
+    if (slash == std::string::npos) return path;
+    return path.substr(0, slash + 1) + "*.TXT";
+}
+
+FileResult ReadVariablesFile(const std::string& path, std::string& text) {
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return FileResult::CannotOpen;
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file, &size)) {
+        ::CloseHandle(file);
+        return FileResult::ReadFailed;
+    }
+    if (size.QuadPart > static_cast<LONGLONG>(kMaxVariablesFileBytes)) {
+        ::CloseHandle(file);
+        return FileResult::TooLarge;
+    }
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD total = 0;
+    FileResult result = FileResult::Ok;
+    while (total < bytes.size()) {
+        DWORD got = 0;
+        if (!::ReadFile(file, bytes.data() + total, static_cast<DWORD>(bytes.size()) - total, &got, nullptr)) {
+            result = FileResult::ReadFailed;
+            break;
+        }
+        if (got == 0) break;  // the file shrank meanwhile: keep what is there
+        total += got;
+    }
+    ::CloseHandle(file);
+    if (result != FileResult::Ok) return result;
+    bytes.resize(total);
+    size_t zero = bytes.find('\0');
+    if (zero != std::string::npos) bytes.resize(zero);
+    text = std::move(bytes);
+    return FileResult::Ok;
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    if (slash == std::string::npos) return ".";
+    if (slash == 0 || path[slash - 1] == ':') return path.substr(0, slash + 1);  // "C:\" or "\"
+    return path.substr(0, slash);
+}
+
+FileResult Fail(FileResult result, DWORD* error) {
+    if (error) *error = ::GetLastError();
+    return result;
+}
+
+}  // namespace
+
+FileResult WriteVariablesFile(const std::string& path, const std::string& text, DWORD* error) {
+    if (error) *error = 0;
+    char temporary[MAX_PATH + 16] = {};
+    // GetTempFileName makes the file, so the name stays ours until it is renamed or deleted.
+    if (!::GetTempFileNameA(FolderOf(path).c_str(), "tuv", 0, temporary)) return Fail(FileResult::CannotCreate, error);
+    HANDLE file = ::CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        FileResult failed = Fail(FileResult::CannotCreate, error);
+        ::DeleteFileA(temporary);
+        return failed;
+    }
+    size_t written = 0;
+    bool ok = true;
+    while (ok && written < text.size()) {
+        DWORD chunk = static_cast<DWORD>(text.size() - written > (1u << 20) ? (1u << 20) : text.size() - written);
+        DWORD done = 0;
+        ok = ::WriteFile(file, text.data() + written, chunk, &done, nullptr) && done == chunk;
+        written += done;
+    }
+    if (ok) ok = ::FlushFileBuffers(file) != 0;
+    DWORD writeError = ok ? 0 : ::GetLastError();
+    ok = ::CloseHandle(file) && ok;
+    if (!ok) {
+        if (error) *error = writeError ? writeError : ::GetLastError();
+        ::DeleteFileA(temporary);
+        return FileResult::WriteFailed;
+    }
+    if (!::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        FileResult failed = Fail(FileResult::ReplaceFailed, error);
+        ::DeleteFileA(temporary);
+        return failed;
+    }
+    return FileResult::Ok;
+}

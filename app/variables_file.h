@@ -1,0 +1,40 @@
+// Variables files: the variables box's text byte for byte, read and written with no conversion.
+// No window code here; the page shows the dialogs and the messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Larger files are refused: the box holds at most this many bytes.
+constexpr DWORD kMaxVariablesFileBytes = 16u * 1024u * 1024u;
+
+// The file dialogs' filter, written with '|' and split at each '|' into display names and patterns.
+constexpr const char* kVariablesFileFilter = "TXT Files (*.txt) | *.txt | All Files (*.*) | *.* ||";
+constexpr const char* kVariablesFileExtension = "TXT";
+constexpr const char* kVariablesFileFirstFolder = "C:\\*.txt";
+
+// The filter with every '|' turned into the zero byte the file dialogs expect.
+std::string FileDialogFilter(const char* filter);
+
+// What "Path"/"TXT" remembers of a chosen file: its folder followed by "*.TXT". A path with no
+// '\' is kept whole.
+std::string RememberedFolderPattern(const std::string& path);
+
+enum class FileResult {
+    Ok,
+    CannotOpen,    // missing, locked, a folder...
+    TooLarge,      // over kMaxVariablesFileBytes: nothing read
+    ReadFailed,    // opened, but reading stopped early
+    CannotCreate,  // the temporary file beside the target could not be made
+    WriteFailed,   // writing or flushing the new text failed
+    ReplaceFailed  // the target could not be replaced (read-only, locked...)
+};
+
+// Reads the whole file; the text ends at its first zero byte, if any.
+FileResult ReadVariablesFile(const std::string& path, std::string& text);
+
+// Writes `text` to a new file in the target's folder, flushes it, and only then puts it in the
+// target's place. On any failure the target is as it was and no temporary file stays behind.
+// `error` gets the system's error code of the failing step.
+FileResult WriteVariablesFile(const std::string& path, const std::string& text, DWORD* error = nullptr);
