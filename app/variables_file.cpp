@@ -96,6 +96,13 @@ FileResult WriteVariablesFile(const std::string& path, const std::string& text, 
         ::DeleteFileA(temporary);
         return FileResult::WriteFailed;
     }
+    // A read-only file is not replaced: Windows refuses that itself, Wine would rename over it.
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        ::DeleteFileA(temporary);
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return Fail(FileResult::ReplaceFailed, error);
+    }
     if (!::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         FileResult failed = Fail(FileResult::ReplaceFailed, error);
         ::DeleteFileA(temporary);
