@@ -22,3 +22,16 @@ bool SettingsKeyExists(const std::string& title, const std::string& section) {
 void DeleteSettingsKey(const std::string& title) {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath(title).c_str());
 }
+
+bool WriteSetting(const std::string& title, const std::string& section, const std::string& name, unsigned value) {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, SettingsKeyPath(title, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    DWORD data = value;
+    bool written = ::RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                                    sizeof(data)) == ERROR_SUCCESS;
+    ::RegCloseKey(key);
+    return written;
+}
