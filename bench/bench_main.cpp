@@ -1,0 +1,141 @@
+// Benchmarks of the engine, as ns or ms per evaluation of one input through RunEvaluation:
+//   typical/<case>                  typical expressions, one of every function family
+//   flat/<kind>/<operators>/<impl>  long flat expressions
+//   deep/<kind>/<depth>/<impl>      brackets and calls nested
+//   sheet/bottom-up/<lines>/<impl>  big sheets written bottom-up
+// <impl> is "after" for the engine and "before" for the literal implementation kept in the tests
+// (the plain recursive evaluator, the plain pass algorithm), run only at sizes where it ends in
+// reasonable time. Every benchmark checks its answer first, so it never times a quick failure.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "big_stack.h"
+#include "inputs.h"
+#include "literal_evaluator.h"
+#include "literal_sheet.h"
+#include "report.h"
+#include "variable_sheet.h"
+
+namespace {
+
+struct Outcome {
+    bool ok;
+    std::string result;
+};
+
+Outcome Run(const std::string& variables, const std::string& expression) {
+    std::string text = variables, result, details;
+    bool ok = tuv::RunEvaluation(text, expression, result, details);
+    return {ok, result};
+}
+
+void Typical(benchmark::State& state, const bench::TypicalCase& c) {
+    Outcome first = Run(c.variables, c.expression);
+    if (!first.ok || first.result == "E") {
+        state.SkipWithError(("fails: " + c.expression).c_str());
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(Run(c.variables, c.expression));
+}
+
+// The engine on an expression alone.
+void EngineExpression(benchmark::State& state, const std::string& expression) {
+    Outcome first = Run("", expression);
+    if (!first.ok) {
+        state.SkipWithError("the engine fails");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(Run("", expression));
+    state.counters["chars"] = double(expression.size());
+}
+
+void LiteralExpression(benchmark::State& state, const std::string& expression) {
+    for (auto _ : state) {
+        bool ok = false;
+        state.SetIterationTime(bench::TimeOnBigStack([&] {
+            tuv::ActiveSheet().Reset();
+            std::string result;
+            ok = LiteralEvaluate(expression, result);
+            benchmark::DoNotOptimize(result);
+        }));
+        if (!ok) state.SkipWithError("the literal evaluator fails");
+    }
+}
+
+void EngineSheet(benchmark::State& state, int lines) {
+    std::string sheet = bench::BottomUpSheet(lines);
+    Outcome first = Run(sheet, "v1");
+    if (!first.ok || first.result != std::to_string(lines)) {
+        state.SkipWithError(("v1 is " + first.result).c_str());
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(Run(sheet, "v1"));
+}
+
+void LiteralSheet(benchmark::State& state, int lines) {
+    std::string text = bench::BottomUpSheet(lines);
+    for (auto _ : state) {
+        tuv::VariableSheet& sheet = tuv::ActiveSheet();
+        tuv::ReadSheetLines(text, sheet);
+        LiteralResolveSheet(sheet);
+        std::string value;
+        bool ok = tuv::ResolveName("V1", value);
+        tuv::TrimNumberText(value);
+        if (!ok || value != std::to_string(lines))
+            state.SkipWithError(("V1 is " + value).c_str());
+    }
+}
+
+void RegisterAll() {
+    for (const bench::TypicalCase& c : bench::TypicalCases())
+        benchmark::RegisterBenchmark(("typical/" + c.name).c_str(), Typical, c);
+
+    using bench::FlatKind;
+    for (FlatKind kind : {FlatKind::Sum, FlatKind::Product, FlatKind::MixedLevels, FlatKind::PercentsAndSigns,
+                          FlatKind::Comparisons}) {
+        for (int operators : {1000, 10000, 100000}) {
+            std::string name = std::string("flat/") + bench::FlatKindName(kind) + "/" + std::to_string(operators);
+            std::string text = bench::FlatExpression(kind, operators);
+            benchmark::RegisterBenchmark((name + "/after").c_str(), EngineExpression, text)
+                ->Unit(benchmark::kMillisecond);
+            // The recursion copies every left part: quadratic, seconds at 100,000.
+            if (operators <= 10000)
+                benchmark::RegisterBenchmark((name + "/before").c_str(), LiteralExpression, text)
+                    ->UseManualTime()->Unit(benchmark::kMillisecond);
+        }
+    }
+
+    using bench::NestKind;
+    for (NestKind kind : {NestKind::Brackets, NestKind::Calls, NestKind::BracketedSums}) {
+        for (int depth : {100, 1000}) {
+            std::string name = std::string("deep/") + bench::NestKindName(kind) + "/" + std::to_string(depth);
+            std::string text = bench::NestedExpression(kind, depth);
+            benchmark::RegisterBenchmark((name + "/after").c_str(), EngineExpression, text)
+                ->Unit(benchmark::kMillisecond);
+            benchmark::RegisterBenchmark((name + "/before").c_str(), LiteralExpression, text)
+                ->UseManualTime()->Unit(benchmark::kMillisecond);
+        }
+    }
+
+    for (int lines : {1000, 2000, 5000, 20000}) {
+        std::string name = "sheet/bottom-up/" + std::to_string(lines);
+        benchmark::RegisterBenchmark((name + "/after").c_str(), EngineSheet, lines)->Unit(benchmark::kMillisecond);
+    }
+    // The plain pass algorithm evaluates lines*(lines+1)/2 lines: seconds at 2,000 already.
+    for (int lines : {1000, 2000})
+        benchmark::RegisterBenchmark(("sheet/bottom-up/" + std::to_string(lines) + "/before").c_str(), LiteralSheet,
+                                     lines)
+            ->Iterations(lines <= 1000 ? 3 : 1)->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
