@@ -24,7 +24,9 @@ finish() {
 }
 trap finish EXIT
 start_virtual_display
-# Make the prefix (and start its wineserver) once, before tests start side by side.
-"$root/scripts/wine-exec.sh" cmd /c exit
+# Make the prefix (and start its wineserver) once, before tests start side by side. A program
+# that crashes must fail its test at once, not wait behind Wine's crash dialog.
+"$root/scripts/wine-exec.sh" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+  >/dev/null
 
 ctest --test-dir "$build" -j "$jobs" --output-on-failure "$@"
