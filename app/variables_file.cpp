@@ -71,6 +71,12 @@ FileResult Fail(FileResult result, DWORD* error) {
 
 FileResult WriteVariablesFile(const std::string& path, const std::string& text, DWORD* error) {
     if (error) *error = 0;
+    // A read-only file is not replaced: Windows refuses that itself, Wine would rename over it.
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return Fail(FileResult::ReplaceFailed, error);
+    }
     char temporary[MAX_PATH + 16] = {};
     // GetTempFileName makes the file, so the name stays ours until it is renamed or deleted.
     if (!::GetTempFileNameA(FolderOf(path).c_str(), "tuv", 0, temporary)) return Fail(FileResult::CannotCreate, error);
@@ -95,13 +101,6 @@ FileResult WriteVariablesFile(const std::string& path, const std::string& text, 
         if (error) *error = writeError ? writeError : ::GetLastError();
         ::DeleteFileA(temporary);
         return FileResult::WriteFailed;
-    }
-    // A read-only file is not replaced: Windows refuses that itself, Wine would rename over it.
-    DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-        ::DeleteFileA(temporary);
-        ::SetLastError(ERROR_ACCESS_DENIED);
-        return Fail(FileResult::ReplaceFailed, error);
     }
     if (!::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         FileResult failed = Fail(FileResult::ReplaceFailed, error);
