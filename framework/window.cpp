@@ -1,6 +1,8 @@
 #include "window.h"
 
 #include <map>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -68,22 +70,27 @@ CWnd* g_creating = nullptr;
 }
 
 const char* CWnd::RegisterClassOnce(UINT classStyle, HCURSOR cursor, HBRUSH background, HICON icon) {
-    // One class name per combination, as the classes differ only in these four.
-    static char name[96];
+    // One class per combination, as the classes differ only in these four; the names live as
+    // long as the program, so callers may keep them.
+    static std::set<std::string> names;
+    char name[96];
     wsprintfA(name, "TuvWnd:%x:%p:%p:%p", classStyle, cursor, background, icon);
-    WNDCLASSA wc{};
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (!::GetClassInfoA(instance, name, &wc)) {
+    auto [stored, added] = names.insert(name);
+    if (added) {
+        WNDCLASSA wc{};
         wc.style = classStyle;
         wc.lpfnWndProc = &CWnd::CreationWndProc;
-        wc.hInstance = instance;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.hCursor = cursor;
         wc.hbrBackground = background;
         wc.hIcon = icon;
-        wc.lpszClassName = name;
-        if (!::RegisterClassA(&wc)) return nullptr;
+        wc.lpszClassName = stored->c_str();
+        if (!::RegisterClassA(&wc)) {
+            names.erase(stored);
+            return nullptr;
+        }
     }
-    return name;
+    return stored->c_str();
 }
 
 bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,

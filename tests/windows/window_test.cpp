@@ -31,6 +31,20 @@ TEST(Window, CreatedWindowIsAttachedAndDetachedWhenDestroyed) {
     delete window;
 }
 
+TEST(Window, ClassesAreRegisteredOncePerKindAndKeepTheirNames) {
+    const char* first = CWnd::RegisterClassOnce(0, nullptr, nullptr, nullptr);
+    const char* again = CWnd::RegisterClassOnce(0, nullptr, nullptr, nullptr);
+    const char* other = CWnd::RegisterClassOnce(CS_DBLCLKS, nullptr, nullptr, nullptr);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(first, again);
+    EXPECT_STRNE(first, other);
+    WNDCLASSA info{};
+    EXPECT_TRUE(::GetClassInfoA(::GetModuleHandleA(nullptr), first, &info));
+    EXPECT_TRUE(::GetClassInfoA(::GetModuleHandleA(nullptr), other, &info));
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_DBLCLKS));
+}
+
 TEST(Window, SubclassedControlRoutesMessagesAndPassesOnTheRest) {
     TestWindow parent;
     HWND edit = parent.AddControl("EDIT", 0, 100);
