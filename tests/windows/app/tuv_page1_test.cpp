@@ -1,6 +1,6 @@
 // The Expression page in-process, inside the real sheet: how it is built, the history it loads
-// and stores, the exchange of the expression box, Details, Tips, the Enter rule, and the tip
-// fed by the page's pre-translation.
+// and stores, the exchange of the expression box, the Enter rule, and the tip fed by the page's
+// pre-translation. What a user sees of the rest is in the end-to-end scenarios.
 #include <windows.h>
 #include <shlwapi.h>
 
@@ -187,48 +187,6 @@ TEST_F(TuvPage1Test, StoresTheHistoryAfterEachSuccess) {
             EXPECT_EQ(app->GetProfileInt("Expressions", "Count", -1), 2) << failing;
             // The box keeps the failed text: no history entry that begins with it takes its place.
             EXPECT_EQ(page.m_ctlExpression.GetWindowText(), failing);
-        }
-    });
-}
-
-TEST_F(TuvPage1Test, EvaluateTrimsTheVariablesAndRefreshesTheHiddenDetails) {
-    WithPage([](CTuvPage1& page, ProbedSheet&) {
-        page.m_ctlVariables.SetWindowText("\r\n  b=a*2\r\na=4  \r\n\r\n");
-        Evaluate(page, "b+1");
-        EXPECT_EQ(page.m_ctlResult.GetWindowText(), "9");
-        EXPECT_EQ(page.m_ctlVariables.GetWindowText(), "b=a*2\r\na=4");
-        EXPECT_FALSE(page.m_ctlDetails.IsWindowVisible());
-        EXPECT_EQ(page.m_ctlDetails.GetWindowText(), "B = 8\r\nA = 4\r\n");
-    });
-}
-
-TEST_F(TuvPage1Test, DetailsSwapsTheBoxes) {
-    WithPage([](CTuvPage1& page, ProbedSheet&) {
-        HWND check = page.GetDlgItem(IDC_DETAILS);
-        for (int round = 0; round < 2; ++round) {
-            for (bool details : {true, false}) {
-                ::SendMessageA(check, BM_SETCHECK, details ? BST_CHECKED : BST_UNCHECKED, 0);
-                page.OnDetails();
-                EXPECT_EQ(page.m_ctlDetails.IsWindowVisible() != 0, details);
-                EXPECT_EQ(page.m_ctlExpression.IsWindowVisible() != 0, !details);
-                EXPECT_EQ(page.m_ctlResult.IsWindowVisible() != 0, !details);
-                EXPECT_EQ(page.m_ctlExpressionFrame.IsWindowVisible() != 0, !details);
-                EXPECT_TRUE(page.m_ctlVariables.IsWindowVisible());
-                EXPECT_TRUE(::IsWindowVisible(page.GetDlgItem(IDC_EVALUATE)));
-            }
-        }
-    });
-}
-
-TEST_F(TuvPage1Test, TipsIsStoredOnEveryClick) {
-    WithPage([](CTuvPage1& page, ProbedSheet&) {
-        HWND check = page.GetDlgItem(IDC_TIPS);
-        EXPECT_EQ(::SendMessageA(check, BM_GETCHECK, 0, 0), BST_CHECKED);
-        for (int state : {0, 1, 0}) {
-            ::SendMessageA(check, BM_SETCHECK, static_cast<WPARAM>(state), 0);
-            page.OnTips();
-            EXPECT_EQ(AfxGetApp()->GetProfileInt("Settings", "Tips", -1), state);
-            EXPECT_EQ(page.m_bTips, state);
         }
     });
 }
