@@ -6,7 +6,8 @@ usage: print_table.py RESULTS_JSON BATCH_JSON
 RESULTS_JSON is Google Benchmark's --benchmark_out of calvo_bench, BATCH_JSON the output of
 batch_throughput.py. Times are CPU time: Google Benchmark's for the engine, the thread's own for
 the literal implementations (timed manually on their big-stack thread). "before" is the literal
-implementation kept in the tests, "after" the engine; the last column holds the issue's goals.
+implementation kept in the tests, "after" the engine; "growth" compares the engine's time with the
+size before it (linear work grows by the size's factor); the last column holds the speed goals.
 """
 import json
 import re
@@ -64,30 +65,38 @@ def main():
 
     order.sort(key=lambda name: (families.index(family(name)), size(name)))
 
-    lines = [("benchmark", "before", "after", "before/after", "goal")]
+    lines = [("benchmark", "before", "after", "before/after", "growth", "goal")]
+    previous = None
     for name in order:
         row = rows[name]
         before, after = row.get("before"), row.get("after")
         ratio = f"{before / after:.1f}x" if before and after else "-"
+        # How the engine's time grew from the size before: linear work grows as much as the size.
+        growth = ""
+        if previous and family(previous) == family(name) and size(name) and after and rows[previous].get("after"):
+            growth = f"x{after / rows[previous]['after']:.1f} for x{size(name) / size(previous):g}"
+        if after:
+            previous = name
         goal = ""
         for pattern, limit, text in GOALS:
             if pattern.match(name):
                 goal = f"{text}: {'met' if after is not None and after < limit else 'MISSED'}"
         if "error" in row:
             goal = "ERROR: " + row["error"]
-        lines.append((name, show(before), show(after), ratio, goal))
+        lines.append((name, show(before), show(after), ratio, growth, goal))
 
     tuv, bc = batch["tuv-eval --batch"], batch["bc -l"]
-    lines.append(("", "", "", "", ""))
-    lines.append((f"batch, {batch['cases']} short expressions", "bc -l", "tuv-eval --batch", "tuv/bc", "goal"))
+    lines.append(("", "", "", "", "", ""))
+    lines.append((f"batch, {batch['cases']} short expressions", "bc -l", "tuv-eval --batch", "tuv/bc", "", "goal"))
     ratio = tuv["cases_per_s"] / bc["cases_per_s"]
     lines.append(("  cases per CPU second", f"{bc['cases_per_s']:,.0f}", f"{tuv['cases_per_s']:,.0f}",
-                  f"{ratio:.2f}x", f">= bc -l: {'met' if ratio >= 1 else 'MISSED'}"))
-    lines.append(("  wall time", show(bc["wall_s"]), show(tuv["wall_s"]), "", ""))
+                  f"{ratio:.2f}x", "", f">= bc -l: {'met' if ratio >= 1 else 'MISSED'}"))
+    lines.append(("  wall time", show(bc["wall_s"]), show(tuv["wall_s"]), "", "", ""))
 
-    widths = [max(len(line[i]) for line in lines) for i in range(5)]
+    widths = [max(len(line[i]) for line in lines) for i in range(6)]
     for i, line in enumerate(lines):
-        cells = [line[0].ljust(widths[0])] + [line[k].rjust(widths[k]) for k in (1, 2, 3)] + [line[4]]
+        cells = [line[0].ljust(widths[0])] + [line[k].rjust(widths[k]) for k in (1, 2, 3)]
+        cells += [line[4].ljust(widths[4]), line[5]]
         print("  ".join(cells).rstrip())
         if i == 0:
             print("  ".join("-" * w for w in widths))
