@@ -3,6 +3,7 @@
 //   flat/<kind>/<operators>/<impl>  long flat expressions
 //   deep/<kind>/<depth>/<impl>      brackets and calls nested
 //   sheet/bottom-up/<lines>/<impl>  big sheets written bottom-up
+//   allowance/<case>                inputs that spend the whole work allowance and end in "E"
 // <impl> is "after" for the engine and "before" for the literal implementation kept in the tests
 // (the plain recursive evaluator, the plain pass algorithm), run only at sizes where it ends in
 // reasonable time. Every benchmark checks its answer first, so it never times a quick failure.
@@ -16,6 +17,7 @@
 #include "literal_sheet.h"
 #include "report.h"
 #include "variable_sheet.h"
+#include "work_budget.h"
 
 namespace {
 
@@ -47,7 +49,16 @@ void EngineExpression(benchmark::State& state, const std::string& expression) {
         return;
     }
     for (auto _ : state) benchmark::DoNotOptimize(Run("", expression));
-    state.counters["chars"] = double(expression.size());
+}
+
+// The longest an evaluation can take: the work allowance spent, the result "E".
+void EngineOverAllowance(benchmark::State& state, const std::string& variables, const std::string& expression) {
+    Outcome first = Run(variables, expression);
+    if (first.ok || first.result != "E" || !tuv::WorkExhausted()) {
+        state.SkipWithError("the allowance was not spent");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(Run(variables, expression));
 }
 
 void LiteralExpression(benchmark::State& state, const std::string& expression) {
@@ -122,6 +133,23 @@ void RegisterAll() {
         std::string name = "sheet/bottom-up/" + std::to_string(lines);
         benchmark::RegisterBenchmark((name + "/after").c_str(), EngineSheet, lines)->Unit(benchmark::kMillisecond);
     }
+    std::string deepLines;
+    for (int i = 1; i <= 3000; ++i)
+        deepLines += "l" + std::to_string(i) + " = " + bench::NestedExpression(bench::NestKind::Brackets, 1500) + "\n";
+    struct {
+        const char* name;
+        std::string variables, expression;
+    } const overAllowance[] = {
+        {"SUM(A1:A2000000000)", "", "SUM(A1:A2000000000)"},
+        {"MAX(V1:V2000000000), V1 to V1000 defined", bench::BottomUpSheet(1000), "MAX(V1:V2000000000)"},
+        {"1,000,000 operators", "", bench::FlatExpression(bench::FlatKind::Sum, 1000000)},
+        {"3,000 lines nested 1,500 deep", deepLines, "l1"},
+    };
+    for (const auto& c : overAllowance)
+        benchmark::RegisterBenchmark((std::string("allowance/") + c.name).c_str(), EngineOverAllowance, c.variables,
+                                     c.expression)
+            ->Unit(benchmark::kMillisecond);
+
     // The plain pass algorithm evaluates lines*(lines+1)/2 lines: seconds at 2,000 already.
     for (int lines : {1000, 2000})
         benchmark::RegisterBenchmark(("sheet/bottom-up/" + std::to_string(lines) + "/before").c_str(), LiteralSheet,
