@@ -38,9 +38,21 @@ void PutText(HWND hWnd, const std::string& text) {
 void TypeText(const std::string& text) {
     for (char c : text) {
         SHORT key = ::VkKeyScanA(c);
-        if (key == -1) continue;
-        bool shift = (key & 0x100) != 0;
         std::vector<INPUT> inputs;
+        if (key == -1) {
+            // No key for it in the display's keyboard map (Wine under Xvfb has none for "(" and
+            // ")"): the character itself, as an input method gives it.
+            INPUT input{};
+            input.type = INPUT_KEYBOARD;
+            input.ki.wScan = static_cast<unsigned char>(c);
+            input.ki.dwFlags = KEYEVENTF_UNICODE;
+            inputs.push_back(input);
+            input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+            inputs.push_back(input);
+            ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+            continue;
+        }
+        bool shift = (key & 0x100) != 0;
         auto add = [&](WORD vk, bool up) {
             INPUT input{};
             input.type = INPUT_KEYBOARD;

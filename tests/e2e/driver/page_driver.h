@@ -18,7 +18,8 @@ std::string FullTextOf(HWND hWnd);
 // Sets the text of a control of another process.
 void PutText(HWND hWnd, const std::string& text);
 
-// Types printable ASCII text with real key presses into the window that has the keyboard focus.
+// Types printable ASCII text with real key presses into the window that has the keyboard focus;
+// a character with no key in the keyboard map is sent as the character itself.
 void TypeText(const std::string& text);
 // Moves the pointer and waits until it has arrived.
 void MovePointerTo(POINT point);

@@ -34,14 +34,14 @@ E2E_SCENARIO(evaluate_with_the_keyboard) {
     s.Expect(TextOf(result).empty(), "no evaluation from Enter in the variables box", Quoted(TextOf(result)));
 
     PressKey(VK_TAB);  // on to the expression box
-    TypeText("c*2");
+    TypeText("(c)*2");
     PressKey(VK_RETURN);
     ExpectText(s, WaitUntil([&] { return (seen = TextOf(result)) == "145"; }),
              "Enter in the expression box evaluating to \"141.414214\"", seen);
     const std::string trimmed = "c=a+b+d\r\nb=47\r\na=23\r\nd=5/2";
     ExpectText(s, (seen = FullTextOf(variables)) == trimmed, "the variables box showing its trimmed text " + Visible(trimmed),
              seen);
-    ExpectText(s, (seen = TextOf(combo)) == "c*2", "the expression box still reading \"c*2\"", seen);
+    ExpectText(s, (seen = TextOf(combo)) == "(c)*2", "the expression box still reading \"(c)*2\"", seen);
     const std::string report = "C = 72.5\r\nB = 47\r\nA = 23\r\nD = 2.5\r\n";
     ExpectText(s, (seen = FullTextOf(details)) == report, "the hidden details box refreshed: " + Visible(report),
              seen);
