@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "history.h"
@@ -45,6 +46,8 @@ std::string SystemErrorText(DWORD error) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
     return text;
 }
+
+constexpr int kMaxHistoryRead = 1000;
 
 // The box takes files up to the largest we open; the edit control's own limit is far smaller.
 constexpr WPARAM kVariablesTextLimit = kMaxVariablesFileBytes;
@@ -140,7 +143,8 @@ void CTuvPage1::OnEvaluate() {
 
 void CTuvPage1::LoadHistory(CComboBox& box) {
     CWinApp* app = AfxGetApp();
-    int count = app->GetProfileInt("Expressions", "Count", 0);
+    // The program stores at most 21; a count edited into the millions must not stall the start.
+    int count = std::min(app->GetProfileInt("Expressions", "Count", 0), kMaxHistoryRead);
     box.ResetContent();
     for (int i = 1; i <= count; ++i) {
         std::string entry = app->GetProfileString("Expressions", std::to_string(i).c_str(), "");

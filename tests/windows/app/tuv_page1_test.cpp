@@ -157,6 +157,11 @@ TEST_F(TuvPage1Test, LoadsTheStoredHistoryInOrderSkippingEmptyValues) {
         EXPECT_EQ(page.m_ctlExpression.GetWindowText(), "");
         EXPECT_EQ(page.m_ctlExpression.SendMessage(CB_GETCURSEL), CB_ERR);
     });
+    // A count edited far past anything the program writes: read up to a bound, not for minutes.
+    app->WriteProfileInt("Expressions", "Count", 0x7FFFFFFF);
+    WithPage([](CTuvPage1& page, ProbedSheet&) {
+        EXPECT_EQ(Entries(page.m_ctlExpression), (std::vector<std::string>{"b*2", "a+1", "beyond"}));
+    });
 }
 
 TEST_F(TuvPage1Test, StoresTheHistoryAfterEachSuccess) {
