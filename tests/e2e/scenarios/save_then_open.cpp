@@ -12,11 +12,15 @@
 
 namespace {
 
-// Opens `path` with Open... and answers the dialog's handle for the caller's checks.
+// Opens `path` with Open...; the dialog starts from the remembered "Path"/"TXT" value.
 void OpenFile(Scenario& s, TuvSession& tuv, HWND sheet, HWND page, const std::string& path) {
     ClickAt(::GetDlgItem(page, IDC_OPEN));
     HWND dialog = WaitForOwnedDialog(tuv.ProcessId(), sheet);
     s.Require(dialog != nullptr, "the Open dialog for " + path, "no dialog");
+    std::string remembered = ReadSettingString("tuv", "Path", "TXT");
+    std::string field = TextOf(FileNameField(dialog));
+    s.Expect(field == "*.TXT" || field == remembered, "the Open dialog starting from " + Quoted(remembered),
+             Quoted(field));
     ChooseFile(s, dialog, path);
     s.Require(WaitUntil([&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); }),
               "the Open dialog closing", "it stays");
