@@ -1,6 +1,6 @@
 // The Expression page in-process, inside the real sheet: how it is built, the history it loads
-// and stores, the exchange of the expression box, the Enter rule, and the tip fed by the page's
-// pre-translation. What a user sees of the rest is in the end-to-end scenarios.
+// and stores, the exchange of the expression box and the Enter rule; then the tip's records and
+// placement. What a user sees of the rest is in the end-to-end scenarios.
 #include <windows.h>
 #include <shlwapi.h>
 
@@ -231,71 +231,6 @@ TEST_F(TuvPage1Test, EnterEvaluatesOutsideTheVariablesBox) {
         ::SetFocus(sheet.GetDlgItem(IDCANCEL));
         MSG key{sheet.GetDlgItem(IDCANCEL), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
         EXPECT_FALSE(sheet.PreTranslateMessage(&key));
-    });
-}
-
-// Relays synthetic pointer messages the way the modal loop hands them over.
-MSG Move(HWND over, POINT pt) { return MSG{over, WM_MOUSEMOVE, 0, 0, 0, pt}; }
-
-POINT Within(HWND hWnd, int dx, int dy) {
-    RECT r{};
-    ::GetWindowRect(hWnd, &r);
-    return {r.left + dx, r.top + dy};
-}
-
-TEST_F(TuvPage1Test, TheTipFollowsRelayedMessages) {
-    WithPage([](CTuvPage1& page, ProbedSheet&) {
-        CBalloonTip& tip = page.m_tip;
-        HWND variables = page.m_ctlVariables.m_hWnd;
-        HWND newButton = page.GetDlgItem(IDC_NEW);
-        ::SetFocus(variables);
-        auto relay = [&](MSG msg) { page.PreTranslateMessage(&msg); };
-        auto at = [&] {
-            RECT r{};
-            ::GetWindowRect(tip.m_hWnd, &r);
-            return POINT{r.left, r.top};
-        };
-
-        POINT p = Within(variables, 20, 10);
-        relay(Move(variables, p));
-        ASSERT_TRUE(tip.IsWindowVisible());
-        EXPECT_EQ(at().x, p.x);
-        EXPECT_EQ(at().y, p.y);
-        EXPECT_EQ(tip.m_strTitle, "Variables");
-        EXPECT_NE(tip.m_uTimer, 0u);
-        // Over the tip itself, still inside the box: it follows.
-        POINT q = Within(variables, 60, 30);
-        relay(Move(tip.m_hWnd, q));
-        EXPECT_EQ(at().x, q.x);
-        EXPECT_EQ(at().y, q.y);
-        // A key: hidden, the timer stopped, and moving inside the box keeps it hidden.
-        relay(MSG{variables, WM_KEYDOWN, 'X', 0, 0, q});
-        EXPECT_FALSE(tip.IsWindowVisible());
-        EXPECT_EQ(tip.m_uTimer, 0u);
-        relay(Move(variables, Within(variables, 61, 31)));
-        EXPECT_FALSE(tip.IsWindowVisible());
-        // Leaving for an unregistered window, then onto the expression box's drop-down part.
-        relay(Move(newButton, Within(newButton, 3, 3)));
-        EXPECT_EQ(tip.m_hCurrent, nullptr);
-        RECT box{};
-        ::GetWindowRect(page.m_ctlExpression.m_hWnd, &box);
-        relay(Move(page.m_ctlExpression.m_hWnd, POINT{box.right - 3, box.top + 3}));
-        EXPECT_TRUE(tip.IsWindowVisible());
-        EXPECT_EQ(tip.m_strTitle, "Expression");
-        // The timer message hides it.
-        ::SendMessageA(tip.m_hWnd, WM_TIMER, CBalloonTip::kHideTimer, 0);
-        EXPECT_FALSE(tip.IsWindowVisible());
-
-        // Tips off or details mode: nothing is relayed.
-        relay(Move(newButton, Within(newButton, 3, 3)));
-        page.m_bTips = 0;
-        relay(Move(variables, Within(variables, 20, 10)));
-        EXPECT_FALSE(tip.IsWindowVisible());
-        page.m_bTips = 1;
-        ::SendMessageA(page.GetDlgItem(IDC_DETAILS), BM_SETCHECK, BST_CHECKED, 0);
-        page.OnDetails();
-        relay(Move(variables, Within(variables, 20, 10)));
-        EXPECT_FALSE(tip.IsWindowVisible());
     });
 }
 
