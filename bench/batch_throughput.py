@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """tuv-eval --batch against bc -l on the same short expressions, in cases per second.
 
-usage: batch_throughput.py TUV_EVAL [COUNT]   prints one JSON object
+usage: batch_throughput.py TUV_EVAL [COUNT]        prints one JSON object
+       batch_throughput.py --cases FILE [COUNT]    writes the expressions, one a line, and stops
 
 The expressions use numbers, + - * / and brackets only, so both read them; no divisor is zero.
 Each program's wall time and the CPU time it used (user + system) are measured around one run
@@ -52,6 +53,11 @@ def run(command, input_path, env=None):
 
 
 def main():
+    if sys.argv[1] == "--cases":
+        count = int(sys.argv[3]) if len(sys.argv) > 3 else 100000
+        with open(sys.argv[2], "w") as f:
+            f.write("\n".join(expressions(count)) + "\n")
+        return
     tuv_eval = sys.argv[1]
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 100000
     texts = expressions(count)

@@ -4,12 +4,17 @@
 //   deep/<kind>/<depth>/<impl>      brackets and calls nested
 //   sheet/bottom-up/<lines>/<impl>  big sheets written bottom-up
 //   allowance/<case>                inputs that spend the whole work allowance and end in "E"
+//   batch/RunEvaluation alone       with CALVO_BENCH_CASES naming a file of expressions, one a line:
+//                                   all of them, one after the other, as tuv-eval --batch sees them
 // <impl> is "after" for the engine and "before" for the literal implementation kept in the tests
 // (the plain recursive evaluator, the plain pass algorithm), run only at sizes where it ends in
 // reasonable time. Every benchmark checks its answer first, so it never times a quick failure.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "big_stack.h"
 #include "inputs.h"
@@ -26,6 +31,11 @@ struct Outcome {
     std::string result;
 };
 
+// A sheet once big keeps its hash table's buckets, and clearing them then costs every later
+// evaluation microseconds: each benchmark starts from a new sheet, so the order they run in does
+// not matter.
+void FreshSheet() { tuv::ActiveSheet() = tuv::VariableSheet(); }
+
 Outcome Run(const std::string& variables, const std::string& expression) {
     std::string text = variables, result, details;
     bool ok = tuv::RunEvaluation(text, expression, result, details);
@@ -33,6 +43,7 @@ Outcome Run(const std::string& variables, const std::string& expression) {
 }
 
 void Typical(benchmark::State& state, const bench::TypicalCase& c) {
+    FreshSheet();
     Outcome first = Run(c.variables, c.expression);
     if (!first.ok || first.result == "E") {
         state.SkipWithError(("fails: " + c.expression).c_str());
@@ -43,6 +54,7 @@ void Typical(benchmark::State& state, const bench::TypicalCase& c) {
 
 // The engine on an expression alone.
 void EngineExpression(benchmark::State& state, const std::string& expression) {
+    FreshSheet();
     Outcome first = Run("", expression);
     if (!first.ok) {
         state.SkipWithError("the engine fails");
@@ -53,6 +65,7 @@ void EngineExpression(benchmark::State& state, const std::string& expression) {
 
 // The longest an evaluation can take: the work allowance spent, the result "E".
 void EngineOverAllowance(benchmark::State& state, const std::string& variables, const std::string& expression) {
+    FreshSheet();
     Outcome first = Run(variables, expression);
     if (first.ok || first.result != "E" || !tuv::WorkExhausted()) {
         state.SkipWithError("the allowance was not spent");
@@ -61,7 +74,16 @@ void EngineOverAllowance(benchmark::State& state, const std::string& variables, 
     for (auto _ : state) benchmark::DoNotOptimize(Run(variables, expression));
 }
 
+// The engine's share of tuv-eval --batch: the same expressions without the JSON around them.
+void EngineCases(benchmark::State& state, const std::vector<std::string>& cases) {
+    FreshSheet();
+    for (auto _ : state)
+        for (const std::string& expression : cases) benchmark::DoNotOptimize(Run("", expression));
+    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(cases.size()));
+}
+
 void LiteralExpression(benchmark::State& state, const std::string& expression) {
+    FreshSheet();
     for (auto _ : state) {
         bool ok = false;
         state.SetIterationTime(bench::TimeOnBigStack([&] {
@@ -75,6 +97,7 @@ void LiteralExpression(benchmark::State& state, const std::string& expression) {
 }
 
 void EngineSheet(benchmark::State& state, int lines) {
+    FreshSheet();
     std::string sheet = bench::BottomUpSheet(lines);
     Outcome first = Run(sheet, "v1");
     if (!first.ok || first.result != std::to_string(lines)) {
@@ -85,6 +108,7 @@ void EngineSheet(benchmark::State& state, int lines) {
 }
 
 void LiteralSheet(benchmark::State& state, int lines) {
+    FreshSheet();
     std::string text = bench::BottomUpSheet(lines);
     for (auto _ : state) {
         tuv::VariableSheet& sheet = tuv::ActiveSheet();
@@ -149,6 +173,13 @@ void RegisterAll() {
         benchmark::RegisterBenchmark((std::string("allowance/") + c.name).c_str(), EngineOverAllowance, c.variables,
                                      c.expression)
             ->Unit(benchmark::kMillisecond);
+
+    if (const char* path = std::getenv("CALVO_BENCH_CASES")) {
+        std::vector<std::string> cases;
+        std::ifstream file(path);
+        for (std::string line; std::getline(file, line);) cases.push_back(line);
+        benchmark::RegisterBenchmark("batch/RunEvaluation alone", EngineCases, cases)->Unit(benchmark::kMillisecond);
+    }
 
     // The plain pass algorithm evaluates lines*(lines+1)/2 lines: seconds at 2,000 already.
     for (int lines : {1000, 2000})
