@@ -4,24 +4,15 @@
 #include <string>
 
 #include "dates.h"
+#include "value_cases.h"
 #include "variable_sheet.h"
 
 namespace tuv {
 namespace {
 
-struct Case {
-    const char* expression;
-    const char* text;  // the value text before the result box trims it
-    bool ok;
-};
-
 // D1 is 1 January 2000 and D2 15 February 2000, both held as quoted texts.
-void ExpectCases(std::initializer_list<Case> cases, std::string variables = "D1=\"1/1/2000\"\nD2=\"15/2/2000\"") {
-    for (const Case& c : cases) {
-        std::string vars = variables, result, details, value;
-        EXPECT_EQ(RunEvaluation(vars, c.expression, result, details, &value), c.ok) << c.expression;
-        EXPECT_EQ(value, c.text) << c.expression;
-    }
+void ExpectCases(std::initializer_list<ValueCase> cases, const std::string& variables = "D1=\"1/1/2000\"\nD2=\"15/2/2000\"") {
+    ExpectValues(variables, cases);
 }
 
 TEST(ParseDateText, ThreeIntegersReadLikeScanf) {

@@ -4,24 +4,13 @@
 
 #include "functions.h"
 #include "number_text.h"
+#include "value_cases.h"
 #include "variable_sheet.h"
 
 namespace tuv {
 namespace {
 
-struct Case {
-    std::string expression;
-    const char* text;  // the value text before the result box trims it
-    bool ok;
-};
-
-void ExpectCases(std::initializer_list<Case> cases) {
-    for (const Case& c : cases) {
-        std::string variables, result, details, value;
-        EXPECT_EQ(RunEvaluation(variables, c.expression, result, details, &value), c.ok) << c.expression;
-        EXPECT_EQ(value, c.text) << c.expression;
-    }
-}
+void ExpectCases(std::initializer_list<ValueCase> cases) { ExpectValues("", cases); }
 
 TEST(MathFunctions, OneArgument) {
     ExpectCases({
