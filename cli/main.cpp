@@ -41,6 +41,7 @@ bool ReadFile(const std::string& path, std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
 #ifdef _WIN32
     // Texts are bytes: no line-break translation on the way out or in.
     _setmode(_fileno(stdout), _O_BINARY);

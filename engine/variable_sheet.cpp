@@ -11,10 +11,12 @@
 namespace tuv {
 
 void VariableSheet::Reset() {
-    lines.clear();
-    statuses.clear();
+    // Fresh containers: clearing would keep a big sheet's buckets, and every later evaluation
+    // would walk them again.
+    lines = {};
+    statuses = {};
     lineCount = 0;
-    values.clear();
+    values = {};
 }
 
 VariableSheet& ActiveSheet() {
