@@ -123,6 +123,8 @@ std::string_view CallArguments(std::string_view callText) {
 }
 
 std::optional<bool> CallFunction(std::string_view callText, std::string& result) {
+    // Every name begins with a letter: brackets, digits and the rest need no look at the table.
+    if (callText.empty() || callText.front() < 'A' || callText.front() > 'Z') return std::nullopt;
     for (const FunctionRow& row : kFunctions)
         if (callText.starts_with(row.prefix)) return row.body(callText, result);
     return std::nullopt;
