@@ -103,6 +103,21 @@ TEST(FormatNumber, AgreesWithTheLongWayOnRandomValues) {
     }
 }
 
+// Values next to the points halfway between two six-decimal numbers, where rounding to 17 digits
+// first can decide the sixth decimal, at every magnitude up to where seventeen digits end.
+TEST(FormatNumber, AgreesWithTheLongWayNextToHalfwayPoints) {
+    std::mt19937_64 random(99);
+    for (int i = 0; i < 40000; ++i) {
+        double scale = std::ldexp(1.0, int(random() % 44) - 10);
+        double halfway = (std::floor(double(random() % 1000000000) / 1000 * scale) + 0.5) / 1e6;
+        double value = halfway;
+        for (int steps = int(random() % 7) - 3; steps != 0; steps += steps > 0 ? -1 : 1)
+            value = std::nextafter(value, steps > 0 ? HUGE_VAL : -HUGE_VAL);
+        if (random() & 1) value = -value;
+        ASSERT_EQ(FormatNumber(value), LiteralFormat(value)) << std::hexfloat << value;
+    }
+}
+
 TEST(FormatInteger, PlainDecimal) {
     EXPECT_EQ(tuv::FormatInteger(0), "0");
     EXPECT_EQ(tuv::FormatInteger(-45), "-45");
