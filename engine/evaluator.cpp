@@ -53,16 +53,81 @@ bool IsOperatorOfLevel(char c, int level) {
     return c == '*' || c == '/' || c == '^';
 }
 
+// An upper-cased atom text and, for each bracket, the position of its partner (matched from the
+// left; kNoPartner where it has none). The texts nested in an atom are evaluated as views into it,
+// so they are neither copied nor upper-cased again, and the operator search steps over whole
+// bracket groups: deep nesting costs a constant per level instead of a scan of the rest.
+constexpr uint32_t kNoPartner = UINT32_MAX;
+
+struct AtomText {
+    std::string text;
+    std::vector<uint32_t> partner;  // empty when the text has no bracket
+};
+
+thread_local const AtomText* g_innermostAtom = nullptr;
+
+// The atom text that `view` lies in, if it is the innermost one.
+const AtomText* AtomHolding(std::string_view view) {
+    const AtomText* atom = g_innermostAtom;
+    if (!atom || view.empty()) return nullptr;
+    const char* begin = atom->text.data();
+    return view.data() >= begin && view.data() + view.size() <= begin + atom->text.size() ? atom : nullptr;
+}
+
+void FindPartners(AtomText& atom) {
+    if (atom.text.find('(') == std::string::npos) return;
+    atom.partner.assign(atom.text.size(), kNoPartner);
+    std::vector<uint32_t> open;
+    for (uint32_t i = 0; i < atom.text.size(); ++i) {
+        if (atom.text[i] == '(') {
+            open.push_back(i);
+        } else if (atom.text[i] == ')' && !open.empty()) {
+            atom.partner[i] = open.back();
+            atom.partner[open.back()] = i;
+            open.pop_back();
+        }
+    }
+}
+
 // Scans back from the end for an operator of `level` at bracket depth 0, down to `first`.
-size_t FindOperatorFrom(std::string_view text, int level, size_t first) {
+// Within an atom text, a ")" met at a depth of 0 or more whose partner lies in the text closes a
+// group whose every character stands deeper than 0: the scan jumps to the partner.
+size_t FindOperatorFrom(std::string_view text, int level, size_t first, const AtomText* atom = nullptr) {
+    const size_t offset = atom ? size_t(text.data() - atom->text.data()) : 0;
+    const bool jumps = atom && !atom->partner.empty();
     int depth = 0;
     for (size_t i = text.size(); i > first;) {
         char c = text[--i];
-        if (c == '(') --depth;
-        else if (c == ')') ++depth;
-        else if (depth == 0 && IsOperatorOfLevel(c, level)) return i;
+        if (c == '(') {
+            --depth;
+        } else if (c == ')') {
+            if (jumps && depth >= 0) {
+                uint32_t partner = atom->partner[offset + i];
+                if (partner != kNoPartner && partner >= offset) {
+                    i = partner - offset;  // the pair nets to nothing: depth stays
+                    continue;
+                }
+            }
+            ++depth;
+        } else if (depth == 0 && IsOperatorOfLevel(c, level)) {
+            return i;
+        }
     }
     return kNoOperator;
+}
+
+bool EvaluateUpperAtom(std::string_view upper, std::string& result);
+
+// Evaluates an atom, upper-casing it first unless it lies in an atom text already.
+bool EvaluateAtomText(std::string_view text, std::string& result) {
+    if (AtomHolding(text)) return EvaluateUpperAtom(text, result);
+    AtomText atom{UpperCasedAscii(text), {}};
+    FindPartners(atom);
+    const AtomText* outer = g_innermostAtom;
+    g_innermostAtom = &atom;
+    bool ok = EvaluateUpperAtom(atom.text, result);
+    g_innermostAtom = outer;
+    return ok;
 }
 
 bool EvaluatePiece(Piece text, Start start, std::string& result);
@@ -87,7 +152,7 @@ void ApplyPercents(int count, std::string& result) {
 [[gnu::noinline]] bool EvaluateSignedAtom(std::string_view text, std::string& result) {
     std::string whole = "0";
     whole += text;
-    return EvaluateAtom(whole, result);
+    return EvaluateAtomText(whole, result);
 }
 
 struct Split {
@@ -103,8 +168,9 @@ std::vector<Split> FindSplits(Piece text, int level) {
     std::vector<Split> splits;
     const size_t first = text.zero ? 0 : 1;  // the first character of a text is never an operator
     size_t end = text.s.size();
+    const AtomText* atom = AtomHolding(text.s);
     for (;;) {
-        size_t p = FindOperatorFrom(text.s.substr(0, end), level, first);
+        size_t p = FindOperatorFrom(text.s.substr(0, end), level, first, atom);
         if (p == kNoOperator) break;
         Split split{static_cast<uint32_t>(p), text.s[p]};
         if (split.code == '=' && p > 0 && (text.s[p - 1] == '<' || text.s[p - 1] == '>'))
@@ -158,7 +224,7 @@ bool EvaluateLevel(Piece text, int level, std::string& result) {
         }
         if (!splits.empty()) return FoldSplits(text, splits, level, result);
     }
-    return text.zero ? EvaluateSignedAtom(text.s, result) : EvaluateAtom(text.s, result);
+    return text.zero ? EvaluateSignedAtom(text.s, result) : EvaluateAtomText(text.s, result);
 }
 
 bool EvaluatePiece(Piece text, Start start, std::string& result) {
@@ -248,16 +314,26 @@ bool CombineValues(std::string_view left, char op, std::string_view right, std::
     return true;
 }
 
-bool EvaluateAtom(std::string_view text, std::string& result) {
-    std::string upper = UpperCasedAscii(text);
-    if (IsNumberText(upper)) { result = upper; return true; }
+bool EvaluateAtom(std::string_view text, std::string& result) { return EvaluateAtomText(text, result); }
 
+namespace {
+
+bool EvaluateUpperAtom(std::string_view upper, std::string& result) {
+    if (IsNumberText(upper)) {
+        result.assign(upper);
+        return true;
+    }
     NestingGuard guard;
-    if (!guard.ok()) { result = "E"; return false; }
+    if (!guard.ok()) {
+        result = "E";
+        return false;
+    }
     if (std::optional<bool> called = CallFunction(upper, result)) return *called;
     if (upper.size() >= 2 && upper.front() == '(' && upper.back() == ')')
-        return EvaluatePiece(Piece{std::string_view(upper).substr(1, upper.size() - 2)}, kWholeText, result);
+        return EvaluatePiece(Piece{upper.substr(1, upper.size() - 2)}, kWholeText, result);
     return ResolveName(upper, result);
 }
+
+}  // namespace
 
 }  // namespace tuv

@@ -224,6 +224,26 @@ TEST_F(EvaluatorTest, AgreesWithThePlainRecursion) {
     }
 }
 
+// Texts thick with brackets, balanced and not, where the operator search steps over bracket
+// groups: compared with the plain recursion, which scans every character.
+TEST_F(EvaluatorTest, BracketGroupsAgreeWithThePlainRecursion) {
+    tuv::ActiveSheet().values["A"] = "2";
+    const char* pieces[] = {"(", "(", ")", ")", "1", "2", "a", "+", "-", "*", "^", "<", "=", "%", "sqr(", "min(", ",", " "};
+    std::mt19937 random(4242);
+    for (int i = 0; i < 30000; ++i) {
+        std::string text;
+        int length = 1 + int(random() % 24);
+        for (int j = 0; j < length; ++j) text += pieces[random() % std::size(pieces)];
+        for (const std::string& candidate : {text, "(" + text + ")", text + ")", "(" + text}) {
+            std::string expected = kUntouched, actual = kUntouched;
+            bool expectedOk = LiteralEvaluate(candidate, expected);
+            bool actualOk = tuv::Evaluate(candidate, actual);
+            ASSERT_EQ(actual, expected) << "text: " << candidate;
+            ASSERT_EQ(actualOk, expectedOk) << "text: " << candidate;
+        }
+    }
+}
+
 TEST(FindOperator, RightmostOutsideBracketsNeverFirst) {
     EXPECT_EQ(tuv::FindOperator("8-2-2", 0), 3u);
     EXPECT_EQ(tuv::FindOperator("(1+2)*3", 0), tuv::kNoOperator);
