@@ -17,6 +17,12 @@ HWND ExpressionPage(Scenario& s, HWND sheet) {
     return page;
 }
 
+HWND ExpressionPageInFront(Scenario& s, HWND sheet) {
+    HWND page = ExpressionPage(s, sheet);
+    s.Require(BringToFront(sheet), "the sheet in front", "another window keeps the focus");
+    return page;
+}
+
 std::string FullTextOf(HWND hWnd) {
     DWORD_PTR length = 0;
     if (!::SendMessageTimeoutA(hWnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &length)) return "<no answer>";

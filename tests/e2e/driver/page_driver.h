@@ -12,6 +12,8 @@
 
 // The Expression page of the sheet (the scenario stops when it is not shown).
 HWND ExpressionPage(Scenario& s, HWND sheet);
+// The same, with the sheet brought to the front so that real input reaches it.
+HWND ExpressionPageInFront(Scenario& s, HWND sheet);
 
 // The whole text of a window of any length, asked with WM_GETTEXT.
 std::string FullTextOf(HWND hWnd);

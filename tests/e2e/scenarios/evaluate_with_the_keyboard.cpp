@@ -12,12 +12,11 @@
 E2E_SCENARIO(evaluate_with_the_keyboard) {
     TuvSession tuv(s);
     HWND sheet = tuv.Sheet();
-    HWND page = ExpressionPage(s, sheet);
+    HWND page = ExpressionPageInFront(s, sheet);
     HWND variables = ::GetDlgItem(page, IDC_VARIABLES);
     HWND combo = ::GetDlgItem(page, IDC_EXPRESSION);
     HWND result = ::GetDlgItem(page, IDC_RESULT);
     HWND details = ::GetDlgItem(page, IDC_DETAILS_BOX);
-    s.Require(BringToFront(sheet), "the sheet in front", "another window keeps the focus");
     ClickAt(variables);
     s.Require(WaitUntil([&] { return FocusOf(page) == variables; }), "the focus in the variables box", "elsewhere");
 

@@ -17,8 +17,7 @@ E2E_SCENARIO(failed_save_keeps_the_file) {
 
     TuvSession tuv(s);
     HWND sheet = tuv.Sheet();
-    HWND page = ExpressionPage(s, sheet);
-    s.Require(BringToFront(sheet), "the sheet in front", "another window keeps the focus");
+    HWND page = ExpressionPageInFront(s, sheet);
     PutText(::GetDlgItem(page, IDC_VARIABLES), "new=2");
     ClickAt(::GetDlgItem(page, IDC_SAVE));
     HWND dialog = WaitForOwnedDialog(tuv.ProcessId(), sheet);

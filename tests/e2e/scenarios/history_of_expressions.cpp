@@ -27,9 +27,8 @@ E2E_SCENARIO(history_of_expressions) {
     {
         TuvSession tuv(s);
         HWND sheet = tuv.Sheet();
-        HWND page = ExpressionPage(s, sheet);
+        HWND page = ExpressionPageInFront(s, sheet);
         HWND combo = ::GetDlgItem(page, IDC_EXPRESSION);
-        s.Require(BringToFront(sheet), "the sheet in front", "another window keeps the focus");
 
         std::string seen = EvaluateWithEnter(s, page, "sin(45)");
         s.Expect(seen == "0.707107", "sin(45) giving 0.707107", Quoted(seen));

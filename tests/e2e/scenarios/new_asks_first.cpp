@@ -11,12 +11,11 @@
 E2E_SCENARIO(new_asks_first) {
     TuvSession tuv(s);
     HWND sheet = tuv.Sheet();
-    HWND page = ExpressionPage(s, sheet);
+    HWND page = ExpressionPageInFront(s, sheet);
     HWND variables = ::GetDlgItem(page, IDC_VARIABLES);
     HWND combo = ::GetDlgItem(page, IDC_EXPRESSION);
     HWND result = ::GetDlgItem(page, IDC_RESULT);
     HWND newButton = ::GetDlgItem(page, IDC_NEW);
-    s.Require(BringToFront(sheet), "the sheet in front", "another window keeps the focus");
 
     // Nothing to empty: no question. Enter afterwards evaluates, so once its result shows the
     // click has been handled.

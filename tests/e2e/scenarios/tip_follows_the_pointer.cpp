@@ -42,10 +42,9 @@ bool NoTipShows(TuvSession& tuv, HWND sheet, HWND tip) {
 E2E_SCENARIO(tip_follows_the_pointer) {
     TuvSession tuv(s);
     HWND sheet = tuv.Sheet();
-    HWND page = ExpressionPage(s, sheet);
+    HWND page = ExpressionPageInFront(s, sheet);
     HWND variables = ::GetDlgItem(page, IDC_VARIABLES);
     HWND combo = ::GetDlgItem(page, IDC_EXPRESSION);
-    s.Require(BringToFront(sheet), "the sheet in front", "another window keeps the focus");
     DWORD pid = tuv.ProcessId();
 
     // Start outside both boxes, then move onto the variables box.
