@@ -1,7 +1,8 @@
 // tuv-eval: evaluates an expression against an optional variables file, as the calculator does.
 //   tuv-eval [--variables FILE] [--details] [--raw] [--] EXPRESSION
-//   tuv-eval --batch
-// Exit status: 0 the evaluation succeeded, 1 it failed (the result is E), 2 usage or file error.
+//   tuv-eval --batch | --help | --version
+// Exit status: 0 the evaluation succeeded (or --help, --version), 1 it failed (the result is E),
+// 2 usage or file error.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -17,11 +18,22 @@
 #include "batch.h"
 #include "report.h"
 #include "variable_sheet.h"
+#include "version.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tuv-eval [--variables FILE] [--details] [--raw] [--] EXPRESSION | tuv-eval --batch";
+    "usage: tuv-eval [--variables FILE] [--details] [--raw] [--] EXPRESSION\n"
+    "       tuv-eval --batch | --help | --version";
+
+constexpr const char* kHelp =
+    "Evaluates EXPRESSION as the Calvo calculator does and prints the result (E when it fails).\n"
+    "  --variables FILE  the variables sheet, one name = expression per line\n"
+    "  --details         also print the report of every variable\n"
+    "  --raw             print the value before trimming\n"
+    "  --batch           read JSON Lines {\"variables\": ..., \"expression\": ...} from standard\n"
+    "                    input and write one JSON answer per line\n"
+    "Exit status: 0 success, 1 the evaluation failed, 2 usage or file error.\n";
 
 int UsageError(const std::string& message) {
     std::cerr << "tuv-eval: " << message << "\n" << kUsage << "\n";
@@ -51,6 +63,14 @@ int main(int argc, char** argv) {
     bool details = false, raw = false, batch = false, haveExpression = false, optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
+        if (!optionsEnded && arg == "--help") {
+            std::cout << kUsage << "\n\n" << kHelp;
+            return 0;
+        }
+        if (!optionsEnded && arg == "--version") {
+            std::cout << "tuv-eval (Calvo) " << CALVO_VERSION_TEXT << "\n";
+            return 0;
+        }
         if (!optionsEnded && arg == "--") optionsEnded = true;
         else if (!optionsEnded && arg == "--batch") batch = true;
         else if (!optionsEnded && arg == "--details") details = true;

@@ -21,4 +21,5 @@ target_include_directories(tuv PRIVATE
 target_link_libraries(tuv PRIVATE framework engine)
 # windres reads the icon and the help text beside tuv.rc; rebuild when they change.
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/tuv.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/resources/resource.h ${CMAKE_SOURCE_DIR}/resources/tuv.ico ${CMAKE_SOURCE_DIR}/resources/tuv.txt)
+  ${CMAKE_SOURCE_DIR}/resources/resource.h ${CMAKE_SOURCE_DIR}/resources/version.h
+  ${CMAKE_SOURCE_DIR}/resources/version.rc ${CMAKE_SOURCE_DIR}/resources/tuv.ico ${CMAKE_SOURCE_DIR}/resources/tuv.txt)

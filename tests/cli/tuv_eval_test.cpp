@@ -22,13 +22,14 @@ std::string Quote(const std::string& text) {
     return quoted + "'";
 }
 
-// Runs tuv-eval with `args` (already quoted), feeding `input` on standard input.
-Outcome TuvEval(const std::string& args, const std::string& input = "") {
+// Runs tuv-eval with `args` (already quoted), feeding `input` on standard input; `out` is what it
+// wrote on standard output, or with `errors` on standard error.
+Outcome TuvEval(const std::string& args, const std::string& input = "", bool errors = false) {
     // CTest runs tests side by side: each test has its own input file.
     std::string inputPath = ::testing::TempDir() + "tuv_eval_input_" +
                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
     std::ofstream(inputPath, std::ios::binary) << input;
-    std::string command = std::string(TUV_EVAL_PATH) + " " + args + " < " + inputPath + " 2>/dev/null";
+    std::string command = std::string(TUV_EVAL_PATH) + " " + args + " < " + inputPath + (errors ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     Outcome run{-1, ""};
     char buffer[4096];
@@ -67,6 +68,16 @@ TEST(TuvEvalArguments, ResultTextAndExitStatus) {
         Outcome run = TuvEval(c.args);
         EXPECT_EQ(run.out, c.out) << c.args;
         EXPECT_EQ(run.status, c.status) << c.args;
+    }
+}
+
+TEST(TuvEvalArguments, HelpAndVersionOnStandardOutputUsageErrorsOnStandardError) {
+    for (std::string args : {"--help", "--version", "'1+1' --help", "--frobnicate 1"}) {
+        bool asked = args.find("--frobnicate") == std::string::npos;
+        Outcome run = TuvEval(args, "", !asked);
+        EXPECT_EQ(run.status, asked ? 0 : 2) << args;
+        std::string start = args == "--version" ? "tuv-eval (Calvo) " : "usage: tuv-eval";
+        EXPECT_NE(run.out.find(start), std::string::npos) << args << ": " << run.out;
     }
 }
 
