@@ -1,11 +1,19 @@
 #!/usr/bin/env bash
-# Installs what the native build and its tests need, when it is missing. Idempotent.
+# Installs what the named parts need, when it is missing, in one apt-get run. Idempotent.
+#   setup.sh LIST...     e.g. setup.sh native windows
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 # Packages are listed one per line in scripts/packages-*.txt; each caller names the lists it needs.
+# "windows" brings the Wine of the build this machine can run, and only that one.
+lists=("$@")
+if printf '%s\n' "${lists[@]}" | grep -qx windows; then
+  source "$here/windows-target.sh"
+  choose_windows_target
+  lists+=("wine$windows_bits")
+fi
 need=()
-for list in "$@"; do
+for list in "${lists[@]}"; do
   while read -r pkg; do
     [ -z "$pkg" ] && continue
     case "$pkg" in \#*) continue ;; esac

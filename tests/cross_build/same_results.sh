@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # The engine must compute the same texts on every platform: evaluates the same random cases with
 # the native tuv-eval and the Windows tuv-eval.exe (under Wine) and compares every output line.
-#   same_results.sh NATIVE_TUV_EVAL WINDOWS_TUV_EVAL_EXE WINE_EXEC
+#   same_results.sh NATIVE_TUV_EVAL WINDOWS_TUV_EVAL_EXE EMULATOR [EMULATOR OPTIONS...]
 set -euo pipefail
-native=$1 windows=$2 wine_exec=$3
+native=$1 windows=$2
+shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 "$here/make_cases.py" 7 20000 > "$work/cases.jsonl"
 "$native" --batch < "$work/cases.jsonl" > "$work/native.jsonl"
-"$wine_exec" "$windows" --batch < "$work/cases.jsonl" > "$work/windows.jsonl"
+"$@" "$windows" --batch < "$work/cases.jsonl" > "$work/windows.jsonl"
 lines=$(wc -l < "$work/cases.jsonl")
 if [ "$(wc -l < "$work/windows.jsonl")" -ne "$lines" ] || ! cmp -s "$work/native.jsonl" "$work/windows.jsonl"; then
   echo "native and Windows results differ:"

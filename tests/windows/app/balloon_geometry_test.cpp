@@ -156,7 +156,9 @@ TEST(BalloonRelay, FollowsTheStateTable) {
         }
         EXPECT_EQ(tip.Now(), step.expect) << step.what;
         EXPECT_EQ(tip.current, step.current) << step.what;
-        if (tip.visible) EXPECT_EQ(tip.shownFor, step.current) << step.what;
+        if (tip.visible) {
+            EXPECT_EQ(tip.shownFor, step.current) << step.what;
+        }
     }
     EXPECT_EQ(tip.follows, 1);
 }
