@@ -34,3 +34,9 @@ endforeach()
 
 include(${CMAKE_CURRENT_LIST_DIR}/../e2e/e2e.cmake OPTIONAL)
 
+# The release package (32-bit), built twice in folders of its own: alone, since it takes both cores.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  add_test(NAME package.reproducible COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/package_test.sh
+    ${CMAKE_OBJDUMP} "${CALVO_NATIVE_TUV_EVAL}")
+  set_tests_properties(package.reproducible PROPERTIES LABELS product RUN_SERIAL TRUE TIMEOUT 900)
+endif()

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The release package: built twice from this checkout in two different folders it must be the
+# same bytes; it must open, hold exactly the two PE32 programs and a CRLF read-me, and carry one
+# version in its name, both programs' version resources and tuv-eval --version.
+#   package_test.sh OBJDUMP NATIVE_TUV_EVAL
+set -euo pipefail
+objdump=$1 native_tuv_eval=$2
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "package: $*" >&2; exit 1; }
+
+first=$(bash "$root/scripts/package" --build "$work/a" --out "$work/first")
+second=$(bash "$root/scripts/package" --build "$work/another-build-folder" --out "$work/second")
+cmp "$first" "$second" || fail "two builds of the same commit differ"
+
+mkdir "$work/unpacked"
+python3 - "$first" "$work/unpacked" <<'PY' || fail "the zip does not open cleanly"
+import sys, zipfile
+with zipfile.ZipFile(sys.argv[1]) as archive:
+    assert archive.testzip() is None
+    names = archive.namelist()
+    assert names == ["tuv.exe", "tuv-eval.exe", "README.txt"], names
+    readme = archive.read("README.txt")
+    assert readme.endswith(b"\r\n") and b"\n" not in readme.replace(b"\r\n", b""), "README.txt is not CRLF"
+    archive.extractall(sys.argv[2])
+PY
+bash "$here/check-program-image.sh" "$objdump" "$work/unpacked/tuv.exe" gui 32
+bash "$here/check-program-image.sh" "$objdump" "$work/unpacked/tuv-eval.exe" console 32
+
+version=$(python3 "$root/scripts/make_package.py" --version "$work/unpacked/tuv.exe")
+[ "$(basename "$first")" = "calvo-$version-win32.zip" ] || fail "$(basename "$first") is not named for version $version"
+eval_version=$(python3 "$root/scripts/make_package.py" --version "$work/unpacked/tuv-eval.exe")
+[ "$eval_version" = "$version" ] || fail "tuv-eval.exe's resource says $eval_version, tuv.exe's $version"
+if [ -n "$native_tuv_eval" ]; then
+  said=$("$native_tuv_eval" --version)
+  [ "$said" = "tuv-eval (Calvo) $version" ] || fail "tuv-eval --version says '$said', the resource $version"
+fi
+echo "$(basename "$first"): reproducible, PE32 programs, version $version throughout"
