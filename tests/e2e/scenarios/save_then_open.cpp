@@ -15,7 +15,8 @@ namespace {
 // Opens `path` with Open...; the dialog starts from the remembered "Path"/"TXT" value.
 void OpenFile(Scenario& s, TuvSession& tuv, HWND sheet, HWND page, const std::string& path) {
     ClickAt(::GetDlgItem(page, IDC_OPEN));
-    HWND dialog = WaitForOwnedDialog(tuv.ProcessId(), sheet);
+    // After megabytes in the box Wine's edit control keeps the program busy for many seconds.
+    HWND dialog = WaitForOwnedDialog(tuv.ProcessId(), sheet, 40000);
     s.Require(dialog != nullptr, "the Open dialog for " + path, "no dialog");
     std::string remembered = ReadSettingString("tuv", "Path", "TXT");
     std::string field = TextOf(FileNameField(dialog));
@@ -86,7 +87,7 @@ E2E_SCENARIO(save_then_open) {
         ::CloseHandle(file);
     }
     OpenFile(s, tuv, sheet, page, folder.File("huge.txt"));
-    HWND message = WaitForOwnedDialog(tuv.ProcessId(), sheet);
+    HWND message = WaitForOwnedDialog(tuv.ProcessId(), sheet, 40000);
     s.Expect(message != nullptr && StaticTexts(message).find("huge.txt") != std::string::npos,
              "a message naming huge.txt", message ? Quoted(StaticTexts(message)) : "none");
     if (message) ClickAt(::GetDlgItem(message, IDOK));
