@@ -18,7 +18,12 @@ namespace {
 constexpr double kPi = 3.1415926535;
 constexpr double kOneOver180 = 1.0 / 180.0;
 
-double ToRadians(double degrees) { return (degrees * kPi) * kOneOver180; }
+// Past 2^1020 the first product would overflow: scaling by 4 around both gives the very bits they
+// would give with room for the exponent, so every finite angle has its sine.
+double ToRadians(double degrees) {
+    if (std::fabs(degrees) > 0x1p1020) return ((degrees * 0.25 * kPi) * kOneOver180) * 4;
+    return (degrees * kPi) * kOneOver180;
+}
 double ToDegrees(double radians) { return (radians * 180.0) / kPi; }
 
 double Sine(double x) { return math::Sin(ToRadians(x)); }

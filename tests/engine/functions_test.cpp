@@ -58,6 +58,12 @@ TEST(MathFunctions, InfiniteArgumentGivesErrorMarkWithSuccess) {
                  {"SQR(" + huge + ")", "E", true}, {"ATAN(" + huge + ")", "90.000000", true}});
 }
 
+TEST(MathFunctions, AnglesTooLargeForTheDegreeProductStillHaveTheirSine) {
+    // 1e308 degrees: the product with pi overflows unless scaled; the sine of the radians the two
+    // products give with room for the exponent is 0.2612489474 (mpmath).
+    ExpectCases({{"SIN(1" + std::string(308, '0') + ")", "0.261249", true}});
+}
+
 TEST(CallFunction, OtherAtomsAreNoCall) {
     std::string result = "untouched";
     for (const char* text : {"SINX", "SIN", "SIN (30)", "(SIN(30))", "5", "", "LOGA(2)", "DAYS(1)"}) {
