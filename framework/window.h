@@ -63,6 +63,8 @@ protected:
     virtual void OnDestroy();
     // Last message of the window: the object is detached afterwards.
     virtual void PostNcDestroy() {}
+    // Called by SubclassWindow once m_hWnd is set, before the window's messages come here.
+    virtual void PreSubclassWindow() {}
     // A notification the parent received from this control (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...),
     // offered here first so a control can handle its own; TRUE with `result` set takes it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
