@@ -17,6 +17,8 @@ BOOL CTuvApp::InitInstance() {
         sheet.DoModal();
         m_pMainWnd = nullptr;
     }
+    // The tray's window goes before the statics its window wrapper depends on.
+    theTray.DestroyWindow();
     ::OleUninitialize();
     // The sheet was the program: no message loop of our own.
     return FALSE;

@@ -3,6 +3,8 @@
 #include "resource.h"
 #include "win_app.h"
 
+CSystemTray theTray;
+
 namespace {
 constexpr int kApplyButton = 12321;  // the sheet's Apply Now button
 }
@@ -22,6 +24,11 @@ BOOL CTuvSheet::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     RearrangeButtons();
+
+    if (!theTray.Create(nullptr, kTrayMessage, "Calvo", m_hIcon, IDR_TRAY_MENU)) return -1;
+    theTray.SetDefaultMenuItem(0, TRUE);
+    theTray.HideIcon();
+    if (AfxGetApp()->GetProfileInt("Settings", "Minimize", 0)) PostMessage(WM_COMMAND, IDOK, 0);
     return result;
 }
 
@@ -62,8 +69,74 @@ BOOL CTuvSheet::PreTranslateMessage(MSG* msg) {
 }
 
 LRESULT CTuvSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    // "&Tray" is the sheet's OK button: it must never end the sheet. Sending the window to the
-    // tray comes with the tray icon; until then the click is taken and does nothing.
-    if (message == WM_COMMAND && wParam == IDOK) return 0;
+    // "&Tray" is the sheet's OK button: it must never end the sheet.
+    if (message == WM_COMMAND && wParam == IDOK) {
+        SendToTray();
+        return 0;
+    }
+    if (message == WM_INITMENUPOPUP) {
+        OnUpdateMinimizeAtStart(reinterpret_cast<HMENU>(wParam));
+        OnUpdateRunAtStart(reinterpret_cast<HMENU>(wParam));
+    }
     return CPropertySheet::WindowProc(message, wParam, lParam);
+}
+
+void CTuvSheet::SendToTray() {
+    if (!theTray.m_bEnabled) {
+        ShowWindow(SW_MINIMIZE);
+        return;
+    }
+    theTray.ShowIcon();
+    ShowWindow(SW_HIDE);
+}
+
+BOOL CTuvSheet::OnCommand(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case ID_SHOW: OnShow(); return TRUE;
+    case ID_APP_ABOUT: OnAbout(); return TRUE;
+    case ID_MINIMIZE_AT_START: OnMinimizeAtStart(); return TRUE;
+    case ID_RUN_AT_START: OnRunAtStart(); return TRUE;
+    case IDC_HELP_TEXT:
+        if (HIWORD(wParam) == BN_CLICKED) {
+            OnHelpText();
+            return TRUE;
+        }
+        break;
+    default: break;
+    }
+    return CPropertySheet::OnCommand(wParam, lParam);
+}
+
+void CTuvSheet::OnDestroy() {
+    theTray.DeleteIcon();
+    CPropertySheet::OnDestroy();
+}
+
+void CTuvSheet::OnShow() {
+    ShowWindow(SW_SHOW);
+    theTray.HideIcon();
+}
+
+void CTuvSheet::OnAbout() {
+    OnShow();
+    SetActivePage(1);
+}
+
+void CTuvSheet::OnMinimizeAtStart() {
+    m_bMinimize = !m_bMinimize;
+    AfxGetApp()->WriteProfileInt("Settings", "Minimize", m_bMinimize);
+}
+
+void CTuvSheet::OnRunAtStart() {
+    m_bRunAtStart = !m_bRunAtStart;
+    AfxGetApp()->WriteProfileInt("Settings", "Run at start", m_bRunAtStart);
+    ApplyRunAtStart();
+}
+
+void CTuvSheet::OnUpdateMinimizeAtStart(HMENU menu) const {
+    ::CheckMenuItem(menu, ID_MINIMIZE_AT_START, MF_BYCOMMAND | (m_bMinimize ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void CTuvSheet::OnUpdateRunAtStart(HMENU menu) const {
+    ::CheckMenuItem(menu, ID_RUN_AT_START, MF_BYCOMMAND | (m_bRunAtStart ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -1,10 +1,19 @@
 // The main window: a property sheet with the Expression and About pages and its own button row
-// (Help, Quit, Tray in place of OK, Cancel, Apply, Help).
+// (Help, Quit, Tray in place of OK, Cancel, Apply, Help), sent to the tray and back by the tray
+// icon, with the two tray options, the startup shortcut and the help text.
 #pragma once
 
+#include <string>
+
 #include "property_sheet.h"
+#include "system_tray.h"
 #include "tuv_page1.h"
 #include "tuv_page2.h"
+
+// The program's one tray icon, from start to end.
+extern CSystemTray theTray;
+// The tray icon's callback message.
+constexpr UINT kTrayMessage = WM_USER + 10;
 
 class CTuvSheet : public CPropertySheet {
 public:
@@ -20,9 +29,31 @@ public:
     int m_bRunAtStart;
     int m_bMinimize;
 
+    void OnShow();
+    void OnAbout();
+    void OnMinimizeAtStart();
+    void OnRunAtStart();
+    void OnHelpText();
+    void OnUpdateMinimizeAtStart(HMENU menu) const;
+    void OnUpdateRunAtStart(HMENU menu) const;
+
+    // Creates or deletes the startup shortcut to match m_bRunAtStart.
+    void ApplyRunAtStart() const;
+    // Saves a shell link at `linkPath` + ".lnk"; the last COM result.
+    static HRESULT CreateShortcut(std::string target, std::string linkPath, std::string description);
+    // The folder of the running program, ending with a backslash, however long its path.
+    static std::string GetModuleFolder();
+    // Writes resource (`type`, `id`) byte for byte to `fileName`; false when it could not.
+    static bool WriteResourceToFile(const char* type, UINT id, const std::string& fileName);
+
 protected:
     BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The sheet is the program: its icon goes with it.
+    void OnDestroy() override;
 
 private:
     void RearrangeButtons();
+    // "&Tray": to the tray when there is an icon, else minimised so that the taskbar brings it back.
+    void SendToTray();
 };
