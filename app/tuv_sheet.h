@@ -39,12 +39,16 @@ public:
 
     // Creates or deletes the startup shortcut to match m_bRunAtStart.
     void ApplyRunAtStart() const;
+    // The startup link's path without ".lnk", from the user's Startup folder; empty without one.
+    static std::string StartupLinkPath();
     // Saves a shell link at `linkPath` + ".lnk"; the last COM result.
     static HRESULT CreateShortcut(std::string target, std::string linkPath, std::string description);
     // The folder of the running program, ending with a backslash, however long its path.
     static std::string GetModuleFolder();
     // Writes resource (`type`, `id`) byte for byte to `fileName`; false when it could not.
     static bool WriteResourceToFile(const char* type, UINT id, const std::string& fileName);
+    // Writes the help text beside the program, else in the temporary folder; the file, or empty.
+    static std::string WriteHelpText();
 
 protected:
     BOOL OnInitDialog() override;

@@ -31,14 +31,18 @@ bool ReadStartupFolder(std::string& folder) {
 
 }  // namespace
 
-void CTuvSheet::ApplyRunAtStart() const {
+std::string CTuvSheet::StartupLinkPath() {
     std::string link;
-    if (!ReadStartupFolder(link)) return;
+    if (!ReadStartupFolder(link)) return "";
     if (link.empty() || link.back() != '\\') link += '\\';
-    link += kLinkName;
-    std::string target = GetModuleFolder() + "tuv.exe";
+    return link + kLinkName;
+}
+
+void CTuvSheet::ApplyRunAtStart() const {
+    std::string link = StartupLinkPath();
+    if (link.empty()) return;
     if (m_bRunAtStart) {
-        CreateShortcut(target, link, kLinkName);
+        CreateShortcut(GetModuleFolder() + "tuv.exe", link, kLinkName);
     } else {
         ::DeleteFileA((link + ".lnk").c_str());
     }
@@ -98,15 +102,19 @@ bool CTuvSheet::WriteResourceToFile(const char* type, UINT id, const std::string
     return static_cast<bool>(file);
 }
 
-void CTuvSheet::OnHelpText() {
+std::string CTuvSheet::WriteHelpText() {
     std::string fileName = GetModuleFolder() + "tuv.txt";
-    bool written = WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName);
-    if (!written && ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT")) {
-        // A program folder the user cannot write to: the temporary folder serves instead.
-        char temp[MAX_PATH + 1] = {};
-        DWORD length = ::GetTempPathA(sizeof(temp), temp);
-        fileName = std::string(temp, length <= MAX_PATH ? length : 0) + "tuv.txt";
-        written = length > 0 && length <= MAX_PATH && WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName);
-    }
-    if (written) ::ShellExecuteA(nullptr, "open", fileName.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName)) return fileName;
+    if (!::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT")) return "";
+    // A program folder the user cannot write to: the temporary folder serves instead.
+    char temp[MAX_PATH + 1] = {};
+    DWORD length = ::GetTempPathA(sizeof(temp), temp);
+    if (length == 0 || length > MAX_PATH) return "";
+    fileName = std::string(temp) + "tuv.txt";
+    return WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName) ? fileName : "";
+}
+
+void CTuvSheet::OnHelpText() {
+    std::string fileName = WriteHelpText();
+    if (!fileName.empty()) ::ShellExecuteA(nullptr, "open", fileName.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -16,6 +16,7 @@ add_executable(tuv_app_tests ${tuv_app_test_sources} ${tuv_sources} ${CMAKE_SOUR
 target_include_directories(tuv_app_tests PRIVATE
   ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/tray ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(tuv_app_tests PRIVATE framework engine shlwapi ${gtest_libs})
+target_compile_definitions(tuv_app_tests PRIVATE HELP_TEXT_SOURCE="${CMAKE_SOURCE_DIR}/resources/tuv.txt")
 gtest_discover_tests(tuv_app_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
   PROPERTIES RESOURCE_LOCK tuv_desktop)
 
