@@ -1,5 +1,5 @@
 // The engine's own mathematical functions against correctly rounded values from mpmath (see
-// data/make_math_reference.py), and against the C library where both must agree.
+// scripts/make-math-reference.py), and against the C library where both must agree.
 #include <gtest/gtest.h>
 
 #include <cmath>
