@@ -17,20 +17,6 @@ bool LiteralAtom(std::string text, std::string& result) {
     return tuv::ResolveName(text, result);
 }
 
-bool LiteralApply(const std::string& text, size_t position, std::string& result) {
-    std::string left = text.substr(0, position);
-    char op = text[position];
-    if (op == '=' && !left.empty() && (left.back() == '<' || left.back() == '>')) {
-        op = left.back() == '<' ? 'L' : 'G';
-        left.pop_back();
-    }
-    std::string a, b;
-    bool leftOk = LiteralEvaluate(left, a);
-    bool rightOk = LiteralEvaluate(text.substr(position + 1), b);
-    bool combined = tuv::CombineValues(a, op, b, result);
-    return leftOk && rightOk && combined;
-}
-
 }  // namespace
 
 bool LiteralEvaluate(std::string text, std::string& result) {
@@ -48,6 +34,13 @@ bool LiteralEvaluate(std::string text, std::string& result) {
     if (text.front() == '-' || text.front() == '+') return LiteralEvaluate("0" + text, result);
     size_t position = tuv::FindOperator(text, 0);
     if (position == tuv::kNoOperator) position = tuv::FindOperator(text, 1);
-    if (position != tuv::kNoOperator) return LiteralApply(text, position, result);
-    return LiteralAtom(text, result);
+    if (position == tuv::kNoOperator) return LiteralAtom(text, result);
+    std::string left = text.substr(0, position), a, b;
+    char op = text[position];
+    if (op == '=' && !left.empty() && (left.back() == '<' || left.back() == '>')) {
+        op = left.back() == '<' ? 'L' : 'G';
+        left.pop_back();
+    }
+    const bool leftOk = LiteralEvaluate(left, a), rightOk = LiteralEvaluate(text.substr(position + 1), b);
+    return tuv::CombineValues(a, op, b, result) && leftOk && rightOk;
 }

@@ -12,12 +12,8 @@ void LiteralResolveSheet(tuv::VariableSheet& sheet) {
                 failed = true;
                 continue;
             }
-            if (sheet.values.count(name)) {
-                sheet.statuses[i] = tuv::Duplicate;
-            } else {
-                sheet.values.emplace(name, value);
-                sheet.statuses[i] = tuv::Defined;
-            }
+            // The first definition to resolve wins.
+            sheet.statuses[i] = sheet.values.emplace(name, value).second ? tuv::Defined : tuv::Duplicate;
             progress = true;
         }
     } while (progress && failed);

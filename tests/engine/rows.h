@@ -1,0 +1,29 @@
+// Test tables kept as tab-separated text: a row a line, its fields split at tabs, "#" at the start of
+// a line for a comment. In a field \n, \r, \t and \\ stand for a line feed, a carriage return, a tab
+// and a backslash.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+using Row = std::vector<std::string>;
+
+inline std::vector<Row> ReadRows(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::vector<Row> rows;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        Row& row = rows.emplace_back(1);
+        for (size_t i = 0; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '\t') row.emplace_back();
+            else if (c != '\\') row.back() += c;
+            else if (++i < line.size()) row.back() += line[i] == 'n' ? '\n' : line[i] == 'r' ? '\r' : line[i] == 't' ? '\t' : line[i];
+        }
+    }
+    if (rows.empty()) ADD_FAILURE() << "no rows in " << path;
+    return rows;
+}
