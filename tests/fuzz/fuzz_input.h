@@ -7,6 +7,7 @@
 
 #include "../engine/literal_evaluator.h"
 #include "../engine/literal_sheet.h"
+#include "report.h"
 #include "variable_sheet.h"
 #include "work_budget.h"
 
@@ -28,22 +29,20 @@ inline FuzzInput SplitFuzzInput(std::string_view input) {
 constexpr size_t kLiteralCheckLimit = 512;
 constexpr int kLiteralSheetLineLimit = 100;
 
+// For messages: the bytes in double quotes, any outside printable ASCII as a question mark (the
+// input itself is kept whole in the findings).
 inline std::string QuoteBytes(std::string_view text) {
-    static const char* const kOctal = "01234567";
     std::string quoted = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') { quoted += '\\'; quoted += char(c); }
-        else if (c >= 32 && c < 127) quoted += char(c);
-        else { quoted += '\\'; quoted += kOctal[c >> 6]; quoted += kOctal[(c >> 3) & 7]; quoted += kOctal[c & 7]; }
-    }
+    for (unsigned char c : text) quoted += c >= 32 && c < 127 ? char(c) : '?';
     return quoted + "\"";
 }
 
 // Right after RunEvaluation of (`variables` as it trimmed them, `expression`) gave `ok` and
 // `value`: evaluates the same input with the literal pass algorithm and the plain recursion and
-// describes the first difference in statuses, values, value text or flag; empty when they agree
-// or when the input is too big for them. An evaluation that ran out of its work allowance ends in
-// "E" by design and is not compared. Leaves the active sheet as the literal algorithm left it.
+// describes a difference in the sheet (statuses, values) or in the expression's value text or flag;
+// empty when they agree or when the input is too big for them. An evaluation that ran out of its work
+// allowance ends in "E" by design and is not compared. Leaves the active sheet as the literal
+// algorithm left it.
 inline std::string CompareWithLiterals(const std::string& variables, std::string_view expression, bool ok,
                                        const std::string& value) {
     tuv::VariableSheet& sheet = tuv::ActiveSheet();
@@ -62,18 +61,8 @@ inline std::string CompareWithLiterals(const std::string& variables, std::string
     bool literalOk = LiteralEvaluate(std::string(expression), literal);
     if (tuv::WorkExhausted()) return "";
 
-    for (int i = 0; i < sheet.lineCount; ++i)
-        if (engine.statuses[i] != sheet.statuses[i])
-            return "status of line " + QuoteBytes(sheet.lines[i]) + ": engine " + std::to_string(engine.statuses[i]) +
-                   ", literal " + std::to_string(sheet.statuses[i]);
-    for (const auto& [name, literalValue] : sheet.values) {
-        auto found = engine.values.find(name);
-        if (found == engine.values.end()) return "variable " + QuoteBytes(name) + " missing in the engine's table";
-        if (found->second != literalValue)
-            return "variable " + QuoteBytes(name) + ": engine " + QuoteBytes(found->second) + ", literal " +
-                   QuoteBytes(literalValue);
-    }
-    if (engine.values.size() != sheet.values.size()) return "the engine's table holds more variables";
+    if (engine.statuses != sheet.statuses || engine.values != sheet.values)
+        return "sheet: engine " + QuoteBytes(tuv::BuildReport(engine)) + ", literal " + QuoteBytes(tuv::BuildReport(sheet));
     if (value != literal || ok != literalOk)
         return "expression " + QuoteBytes(expression) + ": engine " + QuoteBytes(value) + (ok ? " ok" : " failed") +
                ", literal " + QuoteBytes(literal) + (literalOk ? " ok" : " failed");
