@@ -1,26 +1,20 @@
 #!/usr/bin/env bash
 # Checks an exe of a Windows build: a PE32 (or, for the 64-bit twin, PE32+) with the given
-# subsystem, a stack of at least 16 MB, and imports from Windows' own DLLs
-# only, so that nothing has to ship beside it.
+# subsystem, a stack of at least 16 MB, and imports from Windows' own DLLs only, so that nothing
+# has to ship beside it.
 #   check-program-image.sh <objdump> <exe> <gui|console> <32|64>
 set -euo pipefail
 objdump=$1 exe=$2 kind=$3 bits=$4
 headers=$("$objdump" -p "$exe")
 fail() { echo "$exe: $*" >&2; exit 1; }
+field() { awk -v name="$1" '$1 == name {print $2}' <<<"$headers"; }
 
-case "$bits" in
-  32) format=pei-i386 magic=010b ;;
-  64) format=pei-x86-64 magic=020b ;;
-  *) fail "bits must be 32 or 64, not $bits" ;;
-esac
-grep -q "file format $format\$" <<<"$headers" || fail "not a $bits-bit PE: $(head -3 <<<"$headers" | tail -1)"
-[ "$(awk '/^Magic/ {print $2}' <<<"$headers")" = "$magic" ] || fail "optional header magic is not $magic"
-subsystem=$(awk '/^Subsystem/ {print $2}' <<<"$headers")
-case "$kind" in
-  gui) [ "$subsystem" = 00000002 ] || fail "subsystem $subsystem, expected 2 (Windows GUI)" ;;
-  console) [ "$subsystem" = 00000003 ] || fail "subsystem $subsystem, expected 3 (console)" ;;
-esac
-stack=$(awk '/^SizeOfStackReserve/ {print $2}' <<<"$headers")
+declare -A formats=([32]="pei-i386 010b" [64]="pei-x86-64 020b") subsystems=([gui]=00000002 [console]=00000003)
+read -r format magic <<<"${formats[$bits]:-none none}"
+grep -q "file format $format\$" <<<"$headers" || fail "not a $bits-bit PE: $(sed -n 2p <<<"$headers")"
+[ "$(field Magic)" = "$magic" ] || fail "optional header magic is not $magic"
+[ "$(field Subsystem)" = "${subsystems[$kind]}" ] || fail "subsystem $(field Subsystem), not ${subsystems[$kind]} ($kind)"
+stack=$(field SizeOfStackReserve)
 [ $((16#$stack)) -ge 16777216 ] || fail "stack reserve 0x$stack, expected at least 16 MB"
 
 allowed='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|ole32|oleaut32|shlwapi|version|msvcrt)\.dll$'

@@ -15,13 +15,11 @@ first=$(bash "$root/scripts/package" --build "$work/a" --out "$work/first")
 second=$(bash "$root/scripts/package" --build "$work/another-build-folder" --out "$work/second")
 cmp "$first" "$second" || fail "two builds of the same commit differ"
 
-mkdir "$work/unpacked"
 python3 - "$first" "$work/unpacked" <<'PY' || fail "the zip does not open cleanly"
 import sys, zipfile
 with zipfile.ZipFile(sys.argv[1]) as archive:
     assert archive.testzip() is None
-    names = archive.namelist()
-    assert names == ["tuv.exe", "tuv-eval.exe", "README.txt"], names
+    assert archive.namelist() == ["tuv.exe", "tuv-eval.exe", "README.txt"], archive.namelist()
     readme = archive.read("README.txt")
     assert readme.endswith(b"\r\n") and b"\n" not in readme.replace(b"\r\n", b""), "README.txt is not CRLF"
     archive.extractall(sys.argv[2])
@@ -29,12 +27,10 @@ PY
 bash "$here/check-program-image.sh" "$objdump" "$work/unpacked/tuv.exe" gui 32
 bash "$here/check-program-image.sh" "$objdump" "$work/unpacked/tuv-eval.exe" console 32
 
-version=$(python3 "$root/scripts/make_package.py" --version "$work/unpacked/tuv.exe")
+version() { python3 "$root/scripts/make_package.py" --version "$work/unpacked/$1"; }
+version=$(version tuv.exe)
 [ "$(basename "$first")" = "calvo-$version-win32.zip" ] || fail "$(basename "$first") is not named for version $version"
-eval_version=$(python3 "$root/scripts/make_package.py" --version "$work/unpacked/tuv-eval.exe")
-[ "$eval_version" = "$version" ] || fail "tuv-eval.exe's resource says $eval_version, tuv.exe's $version"
-if [ -n "$native_tuv_eval" ]; then
-  said=$("$native_tuv_eval" --version)
-  [ "$said" = "tuv-eval (Calvo) $version" ] || fail "tuv-eval --version says '$said', the resource $version"
-fi
+[ "$(version tuv-eval.exe)" = "$version" ] || fail "tuv-eval.exe's resource says $(version tuv-eval.exe), tuv.exe's $version"
+[ -z "$native_tuv_eval" ] || [ "$("$native_tuv_eval" --version)" = "tuv-eval (Calvo) $version" ] ||
+  fail "tuv-eval --version says '$("$native_tuv_eval" --version)', the resource $version"
 echo "$(basename "$first"): reproducible, PE32 programs, version $version throughout"

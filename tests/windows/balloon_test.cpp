@@ -1,0 +1,79 @@
+// The balloon tip's shape, its placement on the screen and its relay rule, as tables.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "balloon_geometry.h"
+
+namespace {
+
+std::string Text(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+TEST(Balloon, Layout) {
+    // Body, text, and the tail pointing up from the body's left end: the pointer's pixel (0, 0) is outside.
+    BalloonLayout l = ComputeBalloonLayout(200, 125, kTailTop);
+    EXPECT_EQ(Text(l.body) + " " + Text(l.text), "0,10,200,125 8,18,192,117");
+    EXPECT_EQ(Text({l.tail[0].x, l.tail[0].y, l.tail[1].x, l.tail[1].y}) + " " + Text({l.tail[2].x, l.tail[2].y, 0, 0}),
+              "10,0,10,15 25,15,0,0");
+}
+
+TEST(Balloon, PlacementStaysOnTheScreen) {
+    // A 200 x 125 tip on a 1024 x 768 screen: the corner asked for, and where it goes.
+    const RECT cases[] = {{100, 100, 100, 100}, {-5, -7, 0, 0},       {824, 643, 824, 643}, {825, 100, 824, 100},
+                          {100, 644, 100, 643}, {1023, 767, 824, 643}, {-50, 900, 0, 643}};
+    for (const RECT& c : cases) {
+        POINT at = PlaceBalloon(c.left, c.top, 200, 125, 1024, 768);
+        EXPECT_EQ(Text({c.left, c.top, at.x, at.y}), Text(c));
+    }
+}
+
+// The relay rule followed through the tip's states: idle (hidden, no current control), showing
+// (visible for the current control), dismissed (hidden, current control kept).
+TEST(Balloon, RelayFollowsTheStateTable) {
+    const int a = 1, b = 2, other = 3;  // two registered controls and a window with no tool
+    const void *const A = &a, *const B = &b, *const Other = &other;
+    enum Event { Dismiss, Move, OtherMessage, Timer };  // RelayKind's three, then the hide timer firing
+    // What happens, over which window, with the pointer inside the current control or not and
+    // with the focus in this program or not; then the state ("following": showing, moved to the
+    // pointer) and the current control.
+    struct Step {
+        const char* what; Event event; const void* over; bool inside, focus; const char* state; const void* current;
+    };
+    const Step steps[] = {
+        {"moves over a window with no tool", Move, Other, false, true, "idle", nullptr},
+        {"moves onto A without the focus", Move, A, false, false, "idle", nullptr},
+        {"moves onto A: shown at once", Move, A, false, true, "showing", A},
+        {"moves inside A: follows", Move, A, true, true, "following", A},
+        {"without the focus moving neither follows", Move, A, true, false, "showing", A},
+        {"... nor hides", Move, Other, false, false, "showing", A},
+        {"a key goes down", Dismiss, A, true, true, "dismissed", A},
+        {"moves inside A again: stays hidden", Move, A, true, true, "dismissed", A},
+        {"leaves A for a window with no tool", Move, Other, false, true, "idle", nullptr},
+        {"back onto A", Move, A, false, true, "showing", A},
+        {"from A straight onto B", Move, B, false, true, "showing", B},
+        {"the timer ends it", Timer, B, true, true, "dismissed", B},
+        {"moves inside B: stays hidden", Move, B, true, true, "dismissed", B},
+        {"from the dismissed B onto A", Move, A, false, true, "showing", A},
+        {"a click without the focus", Dismiss, Other, false, false, "dismissed", A},
+        {"other messages change nothing", OtherMessage, B, false, true, "dismissed", A},
+        {"leaves A for B", Move, B, false, true, "showing", B},
+        {"leaves B for nothing", Move, Other, false, true, "idle", nullptr},
+    };
+    const void* current = nullptr;
+    bool visible = false;
+    for (const Step& s : steps) {
+        RelayFacts facts{.kind = static_cast<RelayKind>(s.event), .focusInApp = s.focus, .target = s.over,
+                         .targetRegistered = s.over != Other, .insideCurrent = s.inside, .followMouse = true, .tipVisible = visible};
+        RelayAction action = s.event == Timer ? RelayAction::Hide : DecideRelay(facts, current).action;
+        if (action == RelayAction::Hide || action == RelayAction::HideAndClear) visible = false;
+        if (action == RelayAction::Show) visible = true;
+        const char* shown = action == RelayAction::Follow ? "following" : "showing";
+        EXPECT_STREQ(visible ? shown : current ? "dismissed" : "idle", s.state) << s.what;
+        EXPECT_EQ(current, s.current) << s.what;
+    }
+}
+
+}  // namespace

@@ -1,7 +1,0 @@
-#pragma once
-
-#define IDS_TEST_CAPTION 201
-#define IDD_TEST_PAGE 202
-#define IDC_TEST_EDIT 1001
-#define IDC_TEST_CHECK 1002
-#define IDC_TEST_NOTES 1003

@@ -1,0 +1,93 @@
+// Variables files: byte-for-byte round trips, the zero-byte and size rules, and saving that never
+// loses the previous file.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "variables_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class VariablesFile : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directory(m_folder); }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(m_folder, ignored);
+    }
+    std::string Path(const char* name) const { return (m_folder / name).string(); }
+    // The folder's files as "name:bytes": no temporary file may stay behind.
+    std::string Listing() const {
+        std::string listing;
+        for (const auto& file : fs::directory_iterator(m_folder)) {
+            std::ifstream in(file.path(), std::ios::binary);
+            listing += file.path().filename().string() + ":" + std::string(std::istreambuf_iterator<char>(in), {});
+        }
+        return listing;
+    }
+    fs::path m_folder = fs::temp_directory_path() / ("tuv-variables-" + std::to_string(::GetCurrentProcessId()));
+};
+
+TEST_F(VariablesFile, RoundTripKeepsEveryByte) {
+    std::string large, every;
+    for (int i = 0; i < 200000; ++i) large += "a" + std::to_string(i) + "=" + std::to_string(i) + "*2\r\n";
+    for (int c = 1; c < 256; ++c) every.push_back(static_cast<char>(c));
+    // The large text first: each later, shorter one must replace it whole.
+    for (const std::string& text : {large, every, std::string("a=1\nb=2\rc=3\r\n\r\n"), std::string()}) {
+        ASSERT_EQ(WriteVariablesFile(Path("v.txt"), text), FileResult::Ok);
+        EXPECT_EQ(Listing(), "v.txt:" + text);
+        std::string read = "previous";
+        EXPECT_EQ(ReadVariablesFile(Path("v.txt"), read), FileResult::Ok);
+        EXPECT_EQ(read, text);
+    }
+}
+
+TEST_F(VariablesFile, ReadingStopsAtAZeroByteAndRefusesOverSixteenMegabytes) {
+    // The file's first bytes, its size (zeros fill the rest; 0: no file), what is read.
+    struct Case { std::string bytes; std::streamoff size; FileResult result; std::string text; };
+    const Case cases[] = {
+        {std::string("x=1\r\ny=2\0z=3", 12), 12, FileResult::Ok, "x=1\r\ny=2"},
+        {"x=1", kMaxVariablesFileBytes, FileResult::Ok, "x=1"},
+        {"x=1", kMaxVariablesFileBytes + 1, FileResult::TooLarge, "kept"},
+        {"", 0, FileResult::CannotOpen, "kept"},
+    };
+    for (const Case& c : cases) {
+        fs::remove(Path("v.txt"));
+        if (c.size) {
+            std::ofstream out(Path("v.txt"), std::ios::binary);
+            out << c.bytes;
+            out.seekp(c.size - 1).put(c.bytes.back());
+        }
+        std::string text = "kept";
+        EXPECT_EQ(ReadVariablesFile(Path("v.txt"), text), c.result) << c.size;
+        EXPECT_EQ(text, c.text) << c.size;
+    }
+}
+
+TEST_F(VariablesFile, AFailedSaveLeavesTheOldFileWhole) {
+    std::ofstream(Path("old.txt"), std::ios::binary) << "a=1\r\nb=2";
+    ASSERT_TRUE(::SetFileAttributesA(Path("old.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    DWORD error = 0;
+    EXPECT_EQ(WriteVariablesFile(Path("old.txt"), "new text", &error), FileResult::ReplaceFailed);
+    EXPECT_NE(error, 0u);
+    EXPECT_EQ(Listing(), "old.txt:a=1\r\nb=2");
+    ::SetFileAttributesA(Path("old.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(WriteVariablesFile(Path("no such folder\\v.txt"), "x=1"), FileResult::CannotCreate);
+}
+
+TEST(VariablesFileNames, RememberedFolderAndDialogFilter) {
+    EXPECT_EQ(RememberedFolderPattern("C:\\data\\sheet.txt"), "C:\\data\\*.TXT");
+    EXPECT_EQ(RememberedFolderPattern("Z:\\a.b\\c"), "Z:\\a.b\\*.TXT");
+    EXPECT_EQ(RememberedFolderPattern("sheet.txt"), "sheet.txt");
+    EXPECT_EQ(FileDialogFilter("A|*.a|B|*.*||"), std::string("A\0*.a\0B\0*.*\0\0\0\0", 15));
+    EXPECT_EQ(FileDialogFilter("A|*.a"), std::string("A\0*.a\0\0", 7));
+}
+
+}  // namespace
