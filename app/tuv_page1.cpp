@@ -70,13 +70,10 @@ void CTuvPage1::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, IDC_VARIABLES, m_ctlVariables);
     DDX_Control(dx, IDC_RESULT, m_ctlResult);
     DDX_Control(dx, IDC_EXPRESSION, m_ctlExpression);
-    if (dx->m_bSaveAndValidate) {
-        DDX_CBString(dx, IDC_EXPRESSION, m_strExpression);
-    } else {
-        // Going out, the box shows exactly the text that was evaluated. Selecting the first
-        // history entry that begins with it would put another expression beside its result.
-        m_ctlExpression.SetWindowText(m_strExpression);
-    }
+    // The box's text both ways: going out it shows exactly the text that was evaluated, where
+    // selecting the first history entry that begins with it would put another expression beside
+    // its result.
+    DDX_Text(dx, IDC_EXPRESSION, m_strExpression);
     DDX_Text(dx, IDC_RESULT, m_strResult);
     DDX_Text(dx, IDC_VARIABLES, m_strVariables);
     DDX_Text(dx, IDC_DETAILS_BOX, m_strDetails);

@@ -43,14 +43,3 @@ void DDX_Check(CDataExchange* dx, int id, int& value) {
         ::SendMessageA(control, BM_SETCHECK, static_cast<WPARAM>(value), 0);
     }
 }
-
-void DDX_CBString(CDataExchange* dx, int id, std::string& value) {
-    HWND control = dx->ControlHandle(id);
-    if (!control) return;
-    if (dx->m_bSaveAndValidate) {
-        value = TextOf(control);
-    } else if (::SendMessageA(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                              reinterpret_cast<LPARAM>(value.c_str())) == CB_ERR) {
-        ::SetWindowTextA(control, value.c_str());
-    }
-}

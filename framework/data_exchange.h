@@ -17,10 +17,7 @@ public:
 
 // Binds control `id` to `control` the first time (subclassing it).
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
-// The whole window text.
+// The whole window text (a combo box's: its edit field's).
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
 // The check state; a member outside 0..2 goes out as 0 (and becomes 0).
 void DDX_Check(CDataExchange* dx, int id, int& value);
-// A combo box's edit text. Going out, the first list entry that begins with the text (any case)
-// is selected; only when there is none is the text set directly.
-void DDX_CBString(CDataExchange* dx, int id, std::string& value);

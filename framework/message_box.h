@@ -5,9 +5,6 @@
 
 #include <string>
 
-// `type` with the warning icon added when it names no icon and its buttons are OK, OK and
-// Cancel, Yes and No, or Yes, No and Cancel.
-UINT WithDefaultIcon(UINT type);
-
 // Shows `text` owned by the main window (when it is shown), captioned with the application title.
-int AfxMessageBox(const std::string& text, UINT type = MB_OK);
+// Without a type it is a warning with an OK button.
+int AfxMessageBox(const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION);

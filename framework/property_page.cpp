@@ -45,15 +45,7 @@ BOOL CPropertyPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 BOOL CPropertyPage::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
-    auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    switch (header->code) {
-    case PSN_SETACTIVE:
-        *result = OnSetActive() ? 0 : -1;
-        return TRUE;
-    case PSN_KILLACTIVE:
-        *result = OnKillActive() ? FALSE : TRUE;
-        return TRUE;
-    default:
-        return FALSE;
-    }
+    if (reinterpret_cast<const NMHDR*>(lParam)->code != PSN_KILLACTIVE) return FALSE;
+    *result = OnKillActive() ? FALSE : TRUE;
+    return TRUE;
 }

@@ -24,7 +24,6 @@ protected:
     virtual void DoDataExchange(CDataExchange*) {}
     // Called once the page's window exists: exchanges the members out and returns TRUE.
     virtual BOOL OnInitDialog();
-    virtual BOOL OnSetActive() { return TRUE; }
     // Leaving the page copies its controls into its members, as a switch of tabs should not lose them.
     virtual BOOL OnKillActive();
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;

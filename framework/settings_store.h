@@ -10,9 +10,6 @@ class SettingsStore {
 public:
     // Until a location is set every read gives its default and every write fails.
     void SetLocation(const std::string& company, const std::string& application);
-    bool HasLocation() const { return !m_keyPath.empty(); }
-    // "Software\<company>\<application>" under HKEY_CURRENT_USER.
-    const std::string& KeyPath() const { return m_keyPath; }
 
     // Reads and writes open the section's key, creating every missing part of its path.
     int GetInt(const std::string& section, const std::string& entry, int defaultValue) const;

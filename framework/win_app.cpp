@@ -10,22 +10,12 @@ CWinApp* AfxGetApp() { return g_app; }
 
 CWnd* AfxGetMainWnd() { return g_app ? g_app->m_pMainWnd : nullptr; }
 
-CWinApp::CWinApp() : m_strTitle(AppTitleOfThisProgram()), m_hInstance(::GetModuleHandleA(nullptr)) {
+CWinApp::CWinApp() : m_strTitle(AppTitleOfThisProgram()) {
     g_app = this;
 }
 
 CWinApp::~CWinApp() {
     if (g_app == this) g_app = nullptr;
-}
-
-int CWinApp::Run() {
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return ExitInstance();
 }
 
 void CWinApp::SetRegistryKey(const char* company) { m_settings.SetLocation(company ? company : "", m_strTitle); }

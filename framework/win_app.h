@@ -1,5 +1,4 @@
-// CWinApp: the one application object. It knows the program's title, owns the settings store
-// and runs InitInstance from WinMain.
+// CWinApp: the one application object. It knows the program's title and owns the settings store.
 #pragma once
 
 #include <windows.h>
@@ -16,14 +15,11 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // Start-up; FALSE ends the program at once instead of running a message loop.
+    // The whole program, run by WinMain. It answers FALSE: the program then ends instead of
+    // running a message loop of the framework's (ours has none; the main sheet runs its own).
     virtual BOOL InitInstance() { return FALSE; }
-    // The message loop of a program whose InitInstance answered TRUE.
-    virtual int Run();
-    virtual int ExitInstance() { return 0; }
 
     std::string m_strTitle;  // the executable's base name
-    HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
 
     // Puts the settings under HKEY_CURRENT_USER\Software\<company>\<title>.
@@ -32,9 +28,6 @@ public:
     std::string GetProfileString(const char* section, const char* entry, const char* defaultValue = nullptr) const;
     BOOL WriteProfileInt(const char* section, const char* entry, int value) const;
     BOOL WriteProfileString(const char* section, const char* entry, const char* text) const;
-    const SettingsStore& Settings() const { return m_settings; }
-
-    HICON LoadIcon(UINT id) const { return ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(id)); }
 
 private:
     SettingsStore m_settings;

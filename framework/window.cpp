@@ -126,12 +126,11 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     wnd->m_currentMsg = outer;
 
     if (message == WM_NCDESTROY) {
-        // The window is gone: put the old procedure back and let the object know.
+        // The window is gone: put the old procedure back and detach the object.
         WNDPROC super = wnd->m_pfnSuper;
         wnd->m_pfnSuper = nullptr;
         if (super) ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
         wnd->Detach();
-        wnd->PostNcDestroy();
     }
     return result;
 }
@@ -141,12 +140,7 @@ BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 BOOL CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     HWND child = nullptr;
     switch (message) {
-    case WM_COMMAND:
-        child = reinterpret_cast<HWND>(lParam);  // null for menus and accelerators
-        break;
-    case WM_NOTIFY:
-        child = lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
-        break;
+    case WM_COMMAND:  // lParam is null for menus and accelerators
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

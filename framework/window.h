@@ -14,8 +14,6 @@ public:
     virtual ~CWnd();
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
 
     // The wrapper attached to hWnd, or null.
     static CWnd* FromHandlePermanent(HWND hWnd);
@@ -61,11 +59,9 @@ protected:
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void OnTimer(UINT_PTR id);
     virtual void OnDestroy();
-    // Last message of the window: the object is detached afterwards.
-    virtual void PostNcDestroy() {}
     // Called by SubclassWindow once m_hWnd is set, before the window's messages come here.
     virtual void PreSubclassWindow() {}
-    // A notification the parent received from this control (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...),
+    // A notification the parent received from this control (WM_COMMAND, WM_CTLCOLOR...),
     // offered here first so a control can handle its own; TRUE with `result` set takes it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
