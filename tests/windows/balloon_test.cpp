@@ -55,12 +55,9 @@ TEST(Balloon, RelayFollowsTheStateTable) {
         {"back onto A", Move, A, false, true, "showing", A},
         {"from A straight onto B", Move, B, false, true, "showing", B},
         {"the timer ends it", Timer, B, true, true, "dismissed", B},
-        {"moves inside B: stays hidden", Move, B, true, true, "dismissed", B},
         {"from the dismissed B onto A", Move, A, false, true, "showing", A},
         {"a click without the focus", Dismiss, Other, false, false, "dismissed", A},
         {"other messages change nothing", OtherMessage, B, false, true, "dismissed", A},
-        {"leaves A for B", Move, B, false, true, "showing", B},
-        {"leaves B for nothing", Move, Other, false, true, "idle", nullptr},
     };
     const void* current = nullptr;
     bool visible = false;

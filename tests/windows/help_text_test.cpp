@@ -3,19 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
 #include "resource.h"
 #include "variable_sheet.h"
 
 namespace {
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
 
 TEST(HelpText, ReportExamplesAreWhatTheProgramShows) {
     HRSRC resource = ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT");
@@ -30,9 +24,10 @@ TEST(HelpText, ReportExamplesAreWhatTheProgramShows) {
     for (const auto& [variables, lines] : examples) {
         std::string sheet = variables, result, details;
         tuv::RunEvaluation(sheet, "1", result, details);
-        EXPECT_EQ(details, Replaced(lines, "|", "\r\n") + "\r\n") << variables;
+        const std::regex bar("\\|");
+        EXPECT_EQ(details, std::regex_replace(lines, bar, "\r\n") + "\r\n") << variables;
         // In the help text each report line stands on a CRLF line of its own, after a tab.
-        EXPECT_NE(help.find("\n\t" + Replaced(lines, "|", "\r\n\t") + "\r\n"), std::string::npos) << lines;
+        EXPECT_NE(help.find("\n\t" + std::regex_replace(lines, bar, "\r\n\t") + "\r\n"), std::string::npos) << lines;
     }
 }
 

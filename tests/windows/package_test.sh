@@ -5,8 +5,7 @@
 #   package_test.sh OBJDUMP NATIVE_TUV_EVAL
 set -euo pipefail
 objdump=$1 native_tuv_eval=$2
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "package: $*" >&2; exit 1; }
@@ -17,20 +16,19 @@ cmp "$first" "$second" || fail "two builds of the same commit differ"
 
 python3 - "$first" "$work/unpacked" <<'PY' || fail "the zip does not open cleanly"
 import sys, zipfile
-with zipfile.ZipFile(sys.argv[1]) as archive:
-    assert archive.testzip() is None
-    assert archive.namelist() == ["tuv.exe", "tuv-eval.exe", "README.txt"], archive.namelist()
-    readme = archive.read("README.txt")
-    assert readme.endswith(b"\r\n") and b"\n" not in readme.replace(b"\r\n", b""), "README.txt is not CRLF"
-    archive.extractall(sys.argv[2])
+archive = zipfile.ZipFile(sys.argv[1])
+assert archive.testzip() is None and archive.namelist() == ["tuv.exe", "tuv-eval.exe", "README.txt"], archive.namelist()
+readme = archive.read("README.txt")
+assert readme.endswith(b"\r\n") and b"\n" not in readme.replace(b"\r\n", b""), "README.txt is not CRLF"
+archive.extractall(sys.argv[2])
 PY
-bash "$here/check-program-image.sh" "$objdump" "$work/unpacked/tuv.exe" gui 32
-bash "$here/check-program-image.sh" "$objdump" "$work/unpacked/tuv-eval.exe" console 32
+bash "$root/tests/windows/check-program-image.sh" "$objdump" "$work/unpacked/tuv.exe" gui 32
+bash "$root/tests/windows/check-program-image.sh" "$objdump" "$work/unpacked/tuv-eval.exe" console 32
 
 version() { python3 "$root/scripts/make_package.py" --version "$work/unpacked/$1"; }
 version=$(version tuv.exe)
 [ "$(basename "$first")" = "calvo-$version-win32.zip" ] || fail "$(basename "$first") is not named for version $version"
-[ "$(version tuv-eval.exe)" = "$version" ] || fail "tuv-eval.exe's resource says $(version tuv-eval.exe), tuv.exe's $version"
+[ "$(version tuv-eval.exe)" = "$version" ] || fail "tuv-eval.exe's version is not tuv.exe's $version"
 [ -z "$native_tuv_eval" ] || [ "$("$native_tuv_eval" --version)" = "tuv-eval (Calvo) $version" ] ||
   fail "tuv-eval --version says '$("$native_tuv_eval" --version)', the resource $version"
 echo "$(basename "$first"): reproducible, PE32 programs, version $version throughout"

@@ -1,19 +1,39 @@
-// The framework in a real property sheet of the program's two pages, with the framework's own
-// classes: how a message travels, how data is exchanged, and every way the modal loop ends.
+// Sheets run by the framework's modal loop. With the framework's own classes on the program's
+// Expression page: how a message travels and every way the loop ends. The program's own sheet:
+// the Enter rule, the history the page loads and stores, and how long its tips stay.
+#include <shlwapi.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "property_sheet.h"
 #include "resource.h"
+#include "tuv_app.h"
+#include "tuv_sheet.h"
 
 namespace {
 
+// Runs `probe` from the modal loop once the sheet is on the screen; the probe ends the sheet.
+template <class Sheet> class Probed : public Sheet {
+public:
+    std::function<void(Probed&)> probe;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_APP + 9) return Sheet::WindowProc(message, wParam, lParam);
+        std::exchange(probe, nullptr)(*this);
+        return 0;
+    }
+    BOOL OnInitDialog() override {
+        this->PostMessage(WM_APP + 9);
+        return Sheet::OnInitDialog();
+    }
+};
+
 std::vector<std::string> g_log;
 constexpr UINT kPassed = WM_APP, kTaken = WM_APP + 1;  // posted to the box; the page takes the second
-constexpr WORD kMark = 0x7777;                          // a notification and colour request no control sends
+constexpr WORD kMark = 0x7777;                          // a notification and a colour request of the test's own
 
 BOOL Log(const char* who, UINT message) {
     if (message == kPassed || message == kTaken) g_log.push_back(who);
@@ -38,61 +58,35 @@ class Page : public CPropertyPage {
 public:
     Page() : CPropertyPage(IDD_EXPRESSION) {}
     Box box;
-    std::string text = "from member";
-    int check = 1;
     BOOL PreTranslateMessage(MSG* msg) override { return Log("page pre", msg->message) || msg->message == kTaken; }
-    void DoDataExchange(CDataExchange* dx) override {
-        DDX_Control(dx, IDC_RESULT, box);
-        DDX_Text(dx, IDC_RESULT, text);
-        DDX_Check(dx, IDC_DETAILS, check);
-    }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (HIWORD(wParam) == kMark) g_log.push_back("page command");
-        return CPropertyPage::OnCommand(wParam, lParam);
-    }
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_RESULT, box); }
 };
 
 class Sheet : public CPropertySheet {
 public:
-    explicit Sheet(std::function<void(Sheet&)> init) : CPropertySheet(IDS_CAPTION), onInit(std::move(init)) {
-        AddPage(&page);
-        AddPage(&about);
-    }
+    Sheet() : CPropertySheet(IDS_CAPTION) { AddPage(&page); }
     Page page;
-    CPropertyPage about{IDD_ABOUT};
-    std::function<void(Sheet&)> onInit;
     BOOL PreTranslateMessage(MSG* msg) override { return Log("sheet pre", msg->message); }
-    BOOL OnInitDialog() override {
-        BOOL result = CPropertySheet::OnInitDialog();
-        onInit(*this);
-        return result;
-    }
 };
 
-TEST(Sheet, RoutesMessagesAndExchangesData) {
-    g_log.clear();
-    std::string seen;
-    Sheet sheet([&](Sheet& s) {
-        HWND box = s.page.box.m_hWnd, check = s.page.GetDlgItem(IDC_DETAILS);  // box: bound by DDX_Control
+TEST(Sheet, RoutesMessages) {
+    Probed<Sheet> sheet;
+    sheet.probe = [&](Sheet& s) {
+        HWND box = s.page.box.m_hWnd;  // bound by DDX_Control
         // A parent's notifications are offered to the control's wrapper first.
-        LRESULT colour = ::SendMessageA(s.page.m_hWnd, WM_CTLCOLORSTATIC, kMark, reinterpret_cast<LPARAM>(box));
+        EXPECT_EQ(::SendMessageA(s.page.m_hWnd, WM_CTLCOLORSTATIC, kMark, reinterpret_cast<LPARAM>(box)), 1234);
         ::SendMessageA(s.page.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_RESULT, kMark), reinterpret_cast<LPARAM>(box));
-        seen = s.page.box.GetWindowText() + " " + std::to_string(::SendMessageA(check, BM_GETCHECK, 0, 0)) + " " +
-               std::to_string(colour);
+        // What the wrapper leaves alone reaches the edit control.
+        s.page.box.SetWindowText("typed");
+        EXPECT_EQ(s.page.box.GetWindowText(), "typed");
         // Queued messages: pre-translated from their window up through its parents, then dispatched.
         ::PostMessageA(box, kPassed, 0, 0);
         ::PostMessageA(box, kTaken, 0, 0);
-        // What the wrapper leaves alone reaches the edit control; leaving the page reads it back.
-        s.page.box.SetWindowText("typed");
-        ::SendMessageA(check, BM_SETCHECK, BST_UNCHECKED, 0);
-        s.SetActivePage(1);
         s.PostMessage(PSM_PRESSBUTTON, PSBTN_CANCEL);
-    });
+    };
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(seen, "from member 1 1234");
-    EXPECT_EQ(sheet.page.text + " " + std::to_string(sheet.page.check), "typed 0");
-    EXPECT_EQ(g_log, (std::vector<std::string>{"box offered", "page command", "box pre", "page pre", "sheet pre",
-                                               "box got", "box pre", "page pre"}));
+    EXPECT_EQ(g_log, (std::vector<std::string>{"box offered", "box pre", "page pre", "sheet pre", "box got", "box pre",
+                                               "page pre"}));
     EXPECT_EQ(sheet.page.box.m_hWnd, nullptr);  // detached when its window went
 }
 
@@ -105,10 +99,62 @@ TEST(Sheet, EveryWayOfCancellingEndsTheLoop) {
         {"close box", [](Sheet& s) { s.PostMessage(WM_SYSCOMMAND, SC_CLOSE); }},
     };
     for (const auto& [what, end] : cases) {
-        Sheet sheet(end);
+        Probed<Sheet> sheet;
+        sheet.probe = end;
         EXPECT_EQ(sheet.DoModal(), IDCANCEL) << what;
         EXPECT_EQ(sheet.m_hWnd, nullptr) << what;
     }
+}
+
+TEST(ExpressionPage, EnterRuleHistoryAndTips) {
+    const char* key = "Software\\Quandor Technologies\\windows_tests";
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
+    CWinApp* app = AfxGetApp();
+    app->SetRegistryKey(kCompanyKey);
+    // Up to the stored count, empty entries skipped: the history is sin(45), 2+2.
+    app->WriteProfileInt("Expressions", "Count", 3);
+    for (auto [name, text] : {std::pair{"1", "sin(45)"}, {"2", ""}, {"3", "2+2"}, {"4", "9"}}) {
+        app->WriteProfileString("Expressions", name, text);
+    }
+    Probed<CTuvSheet> sheet;
+    sheet.probe = [](CTuvSheet& s) {
+        CTuvPage1& page = s.m_pageExpression;
+        struct Case { const char* where; int page; HWND focus; WPARAM key; bool evaluates; };
+        const Case cases[] = {
+            {"expression box", 0, ::GetWindow(page.m_ctlExpression.m_hWnd, GW_CHILD), VK_RETURN, true},
+            {"New", 0, page.GetDlgItem(IDC_NEW), VK_RETURN, true},
+            {"Quit", 0, s.GetDlgItem(IDCANCEL), VK_RETURN, true},
+            {"variables box", 0, page.m_ctlVariables.m_hWnd, VK_RETURN, false},
+            {"another key", 0, page.GetDlgItem(IDC_NEW), 'A', false},
+            {"About page", 1, s.GetDlgItem(IDCANCEL), VK_RETURN, false},
+        };
+        for (const Case& c : cases) {
+            s.SetActivePage(c.page);
+            ::SetFocus(c.focus);
+            ASSERT_EQ(::GetFocus(), c.focus) << c.where;
+            MSG key{c.focus, WM_KEYDOWN, c.key, 0, 0, {0, 0}}, posted{};
+            EXPECT_EQ(s.PreTranslateMessage(&key) != 0, c.evaluates) << c.where;
+            // The evaluation comes as a click, posted, so that the key-down is over first.
+            bool clicked = ::PeekMessageA(&posted, page.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE) &&
+                           posted.wParam == MAKEWPARAM(IDC_EVALUATE, BN_CLICKED);
+            EXPECT_EQ(clicked, c.evaluates) << c.where;
+        }
+        for (const char* typed : {" SIN(45) ", "1/0", "c"}) {  // the last two fail
+            page.m_ctlExpression.SetWindowText(typed);
+            page.OnEvaluate();
+        }
+        // Each box's tip hides after six seconds.
+        for (HWND box : {page.m_ctlExpression.m_hWnd, page.m_ctlVariables.m_hWnd}) {
+            EXPECT_EQ(page.m_tip.FindTool(box) ? page.m_tip.FindTool(box)->nSeconds : -1, 6);
+        }
+        s.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    sheet.DoModal();
+    EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
+    std::string stored = std::to_string(app->GetProfileInt("Expressions", "Count", -1));
+    for (const char* name : {"1", "2"}) stored += " " + app->GetProfileString("Expressions", name);
+    EXPECT_EQ(stored, "2 SIN(45) 2+2");
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
 }
 
 }  // namespace

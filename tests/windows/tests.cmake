@@ -4,8 +4,7 @@
 # scenario.
 file(GLOB windows_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(windows_tests ${windows_test_sources} ${tuv_sources} ${CMAKE_SOURCE_DIR}/resources/tuv.rc)
-target_include_directories(windows_tests PRIVATE
-  ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/tray ${CMAKE_SOURCE_DIR}/resources)
+target_include_directories(windows_tests PRIVATE $<TARGET_PROPERTY:tuv,INCLUDE_DIRECTORIES>)
 target_link_libraries(windows_tests PRIVATE framework engine shlwapi ${gtest_libs})
 target_compile_definitions(windows_tests PRIVATE HELP_TEXT_SOURCE="${CMAKE_SOURCE_DIR}/resources/tuv.txt")
 gtest_discover_tests(windows_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
