@@ -31,8 +31,6 @@ BOOL CPropertyPage::OnInitDialog() {
     return TRUE;
 }
 
-BOOL CPropertyPage::OnKillActive() { return UpdateData(TRUE); }
-
 BOOL CPropertyPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     // Escape in a multi-line edit closes the edit's dialog, which is this page: the dialog code
     // then sends the page IDCANCEL with no button. It is the sheet that Escape must cancel.
@@ -42,10 +40,4 @@ BOOL CPropertyPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return FALSE;
-}
-
-BOOL CPropertyPage::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
-    if (reinterpret_cast<const NMHDR*>(lParam)->code != PSN_KILLACTIVE) return FALSE;
-    *result = OnKillActive() ? FALSE : TRUE;
-    return TRUE;
 }

@@ -24,9 +24,6 @@ protected:
     virtual void DoDataExchange(CDataExchange*) {}
     // Called once the page's window exists: exchanges the members out and returns TRUE.
     virtual BOOL OnInitDialog();
-    // Leaving the page copies its controls into its members, as a switch of tabs should not lose them.
-    virtual BOOL OnKillActive();
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -162,11 +162,6 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         if (OnCommand(wParam, lParam)) return 0;
         break;
-    case WM_NOTIFY: {
-        LRESULT result = 0;
-        if (OnNotify(wParam, lParam, &result)) return result;
-        break;
-    }
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
@@ -196,8 +191,6 @@ BOOL CWnd::DestroyWindow() {
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::OnCommand(WPARAM, LPARAM) { return FALSE; }
-
-BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 

@@ -54,9 +54,8 @@ public:
     }
 
 protected:
-    // Command and notification handlers: TRUE when handled.
+    // Handlers of WM_COMMAND (TRUE when handled) and WM_TIMER.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual void OnTimer(UINT_PTR id);
     virtual void OnDestroy();
     // Called by SubclassWindow once m_hWnd is set, before the window's messages come here.
