@@ -1,0 +1,190 @@
+#include "tuv_user.h"
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "resource.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kSettings = "Software\\Quandor Technologies\\";
+
+void SendInputs(std::vector<INPUT> inputs) {
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT Key(WORD key, DWORD flags, WORD scan = 0) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = scan;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+INPUT Mouse(POINT at, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Rounded up: the position is worked out again as dx * width / 65536, rounded down.
+    input.mi.dx = static_cast<LONG>((at.x * 65536LL + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = static_cast<LONG>((at.y * 65536LL + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    return input;
+}
+
+}  // namespace
+
+std::string Text(HWND window) {
+    std::string text(::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    text.resize(::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    return text;
+}
+
+std::string TextOnceIs(HWND window, const std::string& expected, DWORD ms) {
+    std::string seen;
+    WaitUntil([&] { return (seen = Text(window)) == expected; }, ms);
+    return seen;
+}
+
+void SetText(HWND window, const std::string& text) {
+    ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string StaticTexts(HWND dialog) {
+    std::string texts;
+    for (HWND child = nullptr; (child = ::FindWindowExA(dialog, child, "Static", nullptr));) texts += Text(child) + "|";
+    return texts;
+}
+
+void Settle(HWND window) { ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr); }
+
+void Type(const std::string& text) {
+    for (char c : text) {
+        SHORT key = ::VkKeyScanA(c);
+        if (key == -1) {
+            SendInputs({Key(0, KEYEVENTF_UNICODE, static_cast<unsigned char>(c)),
+                        Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<unsigned char>(c))});
+        } else if (key & 0x100) {
+            SendInputs({Key(VK_SHIFT, 0), Key(key & 0xFF, 0), Key(key & 0xFF, KEYEVENTF_KEYUP), Key(VK_SHIFT, KEYEVENTF_KEYUP)});
+        } else {
+            Press(key & 0xFF);
+        }
+    }
+}
+
+void Press(WORD key) { SendInputs({Key(key, 0), Key(key, KEYEVENTF_KEYUP)}); }
+
+POINT At(HWND window, int dx, int dy) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {rect.left + dx, rect.top + dy};
+}
+
+void MoveTo(POINT point) {
+    SendInputs({Mouse(point, MOUSEEVENTF_MOVE)});
+    WaitUntil([&] {
+        POINT now{};
+        return ::GetCursorPos(&now) && now.x == point.x && now.y == point.y;
+    }, 2000);
+}
+
+void Click(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    // Each event carries the position: Wine may move the pointer back to where X last saw it.
+    MoveTo(middle);
+    SendInputs({Mouse(middle, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN), Mouse(middle, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
+}
+
+DWORD Setting(const std::string& title, const char* section, const char* name) {
+    DWORD value = ~0u, size = sizeof(value);
+    ::RegGetValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, RRF_RT_REG_DWORD, nullptr,
+                   &value, &size);
+    return value;
+}
+
+void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text) {
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, REG_SZ, text.c_str(),
+                      static_cast<DWORD>(text.size() + 1));
+}
+
+void ForgetSettings(const std::string& title) { ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + title).c_str()); }
+
+Folder::Folder() {
+    static int made = 0;
+    path = fs::temp_directory_path() / ("tuv-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++made));
+    fs::create_directories(path);
+}
+
+Folder::~Folder() {
+    std::error_code ignored;
+    for (const auto& entry : fs::directory_iterator(path, ignored)) {
+        ::SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    fs::remove_all(path, ignored);
+}
+
+std::string Bytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
+}
+
+Tuv::Tuv(bool fresh, const std::string& exe) {
+    if (fresh) ForgetSettings(fs::path(exe).stem().string());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    std::string command = "\"" + exe + "\"";
+    if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &m_process)) {
+        return;
+    }
+    if (!(sheet = Window(nullptr, "#32770", 30000))) return;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = ::FindWindowExA(sheet, nullptr, "#32770", nullptr)) && ::GetDlgItem(found, IDC_EVALUATE); });
+    // Keys go to the window in front.
+    ::SetForegroundWindow(sheet);
+    if (WaitUntil([&] { return ::GetForegroundWindow() == sheet; })) page = found;
+}
+
+Tuv::~Tuv() {
+    if (!m_process.hProcess) return;
+    ::TerminateProcess(m_process.hProcess, 1);  // no effect once it has ended
+    ::WaitForSingleObject(m_process.hProcess, 15000);
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+std::string Tuv::Exe() {
+    // Wine maps the Unix root to drive Z:.
+    std::string path = "Z:" TUV_EXE;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    return path;
+}
+
+HWND Tuv::Window(HWND owner, const char* kind, DWORD ms) const {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (found = ::GetTopWindow(nullptr); found; found = ::GetWindow(found, GW_HWNDNEXT)) {
+            DWORD process = 0;
+            char name[64] = {};
+            ::GetWindowThreadProcessId(found, &process);
+            ::GetClassNameA(found, name, sizeof(name));
+            if (process == m_process.dwProcessId && ::IsWindowVisible(found) && ::GetWindow(found, GW_OWNER) == owner &&
+                std::string(name).rfind(kind, 0) == 0) {
+                return true;
+            }
+        }
+        return false;
+    }, ms);
+    return found;
+}
+
+bool Tuv::EndsCleanly() const {
+    DWORD code = 1;
+    return ::WaitForSingleObject(m_process.hProcess, 15000) == WAIT_OBJECT_0 &&
+           ::GetExitCodeProcess(m_process.hProcess, &code) && code == 0;
+}

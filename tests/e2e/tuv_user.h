@@ -1,0 +1,68 @@
+// What the end-to-end scenarios do to the real tuv.exe, from a process of their own in the same
+// Wine prefix: find its windows, read their texts, send real input (SendInput: it goes through the
+// program's message loop as the keyboard and the pointer's would), and wait by polling.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+// Polls `done` every 20 ms until it holds or `ms` have passed; answers its last answer.
+template <class Condition>
+bool WaitUntil(Condition done, DWORD ms = 15000) {
+    for (DWORD start = ::GetTickCount(); !done(); ::Sleep(20)) {
+        if (::GetTickCount() - start >= ms) return done();
+    }
+    return true;
+}
+
+std::string Text(HWND window);  // its whole text, through WM_GETTEXT
+// The window's text once it reads `expected`, or what it reads when the wait ends.
+std::string TextOnceIs(HWND window, const std::string& expected, DWORD ms = 15000);
+void SetText(HWND window, const std::string& text);
+std::string StaticTexts(HWND dialog);  // a message box's texts, each followed by "|"
+// Answers once the window's thread has handled everything sent to it before.
+void Settle(HWND window);
+
+// Real key presses into the window with the keyboard focus; a character with no key in the
+// keyboard map (Wine under Xvfb has none for "(" and ")") goes as the character itself.
+void Type(const std::string& text);
+void Press(WORD key);
+POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-left corner
+void MoveTo(POINT point);               // returns once the pointer is there
+void Click(HWND window);                // a left click in its middle
+
+// Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
+DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
+void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text);
+void ForgetSettings(const std::string& title);  // removes the whole key
+
+// A folder of the scenario's own in the temporary folder, removed with all it holds.
+struct Folder {
+    std::filesystem::path path;
+    Folder();
+    ~Folder();
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
+};
+std::string Bytes(const std::string& path);  // "<missing>" when there is no such file
+
+// One run of tuv.exe (by default the one under test), ended when the object goes if it is still
+// running. `fresh`: its settings key is removed first.
+class Tuv {
+public:
+    explicit Tuv(bool fresh = true, const std::string& exe = Exe());
+    ~Tuv();
+    static std::string Exe();  // the tuv.exe under test, as Wine names it
+    // The next visible top-level window of the process owned by `owner` whose class begins with
+    // `kind`: the sheet (no owner), a message box or a file dialog, the tip; null if none comes.
+    HWND Window(HWND owner, const char* kind = "#32770", DWORD ms = 15000) const;
+    HWND Item(int id) const { return ::GetDlgItem(page, id); }
+    bool EndsCleanly() const;  // ends by itself within 15 s, with exit code 0
+
+    HWND sheet = nullptr;
+    HWND page = nullptr;  // the Expression page
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
