@@ -153,7 +153,7 @@ TEST(TuvUser, KeepsVariablesInFiles) {
 }
 
 // What one run leaves for the next: the history of expressions and the Tips setting, kept under
-// the program's own name, so that a renamed copy starts afresh. Tray keeps the program; Quit ends it.
+// the program's own name, so that a renamed copy starts afresh. Quit ends it.
 TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
     {
         Tuv tuv;
@@ -165,11 +165,8 @@ TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
             Press(VK_RETURN);
             EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), value), value) << expression;
         }
-        Click(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Tray"));
         Click(tuv.Item(IDC_TIPS));
         EXPECT_TRUE(WaitUntil([&] { return Check(tuv.Item(IDC_TIPS)) == BST_UNCHECKED; })) << "Tips off";
-        Settle(tuv.sheet);
-        EXPECT_TRUE(::IsWindowVisible(tuv.sheet)) << "the program still there after Tray";
         Click(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Quit"));
         EXPECT_TRUE(tuv.EndsCleanly()) << "Quit ends the program";
     }
@@ -201,4 +198,93 @@ TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
     Press(VK_RETURN);
     EXPECT_TRUE(WaitUntil([] { return Setting("calvo-renamed", "Expressions", "Count") == 1; }));
     EXPECT_EQ(Setting("tuv", "Expressions", "Count"), 2u);
+}
+
+namespace {
+
+// Whether some pixel of `window` on the screen has exactly `colour`.
+bool Shows(HWND window, COLORREF colour) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    HDC screen = ::GetDC(nullptr);
+    bool seen = false;
+    for (int y = rect.top; y < rect.bottom && !seen; ++y)
+        for (int x = rect.left; x < rect.right && !seen; ++x) seen = ::GetPixel(screen, x, y) == colour;
+    ::ReleaseDC(nullptr, screen);
+    return seen;
+}
+
+bool MenuShown() {
+    HWND menu = ::FindWindowA("#32768", nullptr);
+    return menu && ::IsWindowVisible(menu);
+}
+
+std::string StartupLink() {
+    char folder[MAX_PATH] = {};
+    DWORD size = sizeof(folder);
+    ::RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                   "Startup", RRF_RT_REG_SZ, nullptr, folder, &size);
+    return std::string(folder) + "\\Numbrio.lnk";
+}
+
+}  // namespace
+
+// The About page with the pointer over the link, then the tray: Tray
+// hides the window behind the icon, the icon's menu flips the two options (the startup link comes
+// and goes), a double click brings the window back, and with "Minimize" set the program starts
+// in the tray. The shell's icon is sent its mouse messages as the shell would: Wine's tray window
+// is not the program's to click in every set-up.
+TEST(TuvUser, VisitsTheAboutPageAndTheTray) {
+    {
+        Tuv tuv;
+        ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
+        HWND tabs = ::FindWindowExA(tuv.sheet, nullptr, "SysTabControl32", nullptr);
+        ClickAt(At(tabs, 110, 9));  // the second tab, "About Tuv" (its rectangle cannot be asked across processes)
+        HWND about = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            for (about = nullptr; (about = ::FindWindowExA(tuv.sheet, about, "#32770", nullptr));)
+                if (::IsWindowVisible(::GetDlgItem(about, IDC_HOME_PAGE))) return true;
+            return false;
+        }))
+            << "the About page after a click on its tab";
+        HWND link = ::GetDlgItem(about, IDC_NEWSLETTER), button = ::GetDlgItem(about, IDC_HOME_PAGE);
+        EXPECT_EQ(Text(button), "https://www.quandor-technologies.example");
+        EXPECT_TRUE(Shows(link, RGB(0, 0, 238))) << "the link in its colour";
+        MoveTo(At(link, 4, 4));
+        MoveTo(At(link, 6, 5));
+        EXPECT_TRUE(WaitUntil([&] { return Shows(link, ::GetSysColor(COLOR_HIGHLIGHT)); })) << "the hover colour";
+        CURSORINFO pointer{};
+        pointer.cbSize = sizeof(pointer);
+        ::GetCursorInfo(&pointer);
+        EXPECT_NE(pointer.hCursor, ::LoadCursorA(nullptr, IDC_ARROW)) << "a hand over the link";
+
+        Click(::GetDlgItem(tuv.sheet, IDOK));  // "&Tray"
+        HWND tray = tuv.TrayWindow();
+        ASSERT_TRUE(tray && WaitUntil([&] { return !::IsWindowVisible(tuv.sheet); })) << "Tray hides the window";
+        for (int flip = 0; flip < 2; ++flip) {
+            ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_RBUTTONUP);
+            ASSERT_TRUE(WaitUntil(MenuShown)) << "the tray menu";
+            Press('R');  // "&Run on Windows-start"
+            WaitUntil([] { return !MenuShown(); });
+            EXPECT_TRUE(WaitUntil([&] { return (::GetFileAttributesA(StartupLink().c_str()) != INVALID_FILE_ATTRIBUTES) == (flip == 0); }))
+                << "the startup link after choice " << flip + 1;
+        }
+        EXPECT_EQ(Setting("tuv", "Settings", "Run at start"), 0u);
+        ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_RBUTTONUP);
+        ASSERT_TRUE(WaitUntil(MenuShown)) << "the tray menu";
+        Press('T');  // "Minimize to &Tray at start"
+        WaitUntil([] { return !MenuShown(); });
+        EXPECT_TRUE(WaitUntil([] { return Setting("tuv", "Settings", "Minimize") == 1u; }));
+        ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(tuv.sheet) != 0; })) << "a double click shows it";
+    }
+    Tuv inTray(false, Tuv::Exe(), true);
+    HWND tray = inTray.TrayWindow();
+    ASSERT_TRUE(tray) << "tuv.exe started with its tray icon";
+    HWND sheet = nullptr;
+    EXPECT_TRUE(WaitUntil([&] { return (sheet = ::FindWindowA("#32770", "Calvo")) && !::IsWindowVisible(sheet); }))
+        << "only the icon once started";
+    ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(sheet) != 0; }))
+        << "a double click shows the window";
 }

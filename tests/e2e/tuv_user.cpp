@@ -94,10 +94,13 @@ void MoveTo(POINT point) {
 void Click(HWND window) {
     RECT rect{};
     ::GetWindowRect(window, &rect);
-    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void ClickAt(POINT point) {
     // Each event carries the position: Wine may move the pointer back to where X last saw it.
-    MoveTo(middle);
-    SendInputs({Mouse(middle, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN), Mouse(middle, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
+    MoveTo(point);
+    SendInputs({Mouse(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN), Mouse(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
 }
 
 DWORD Setting(const std::string& title, const char* section, const char* name) {
@@ -133,13 +136,17 @@ std::string Bytes(const std::string& path) {
     return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }
 
-Tuv::Tuv(bool fresh, const std::string& exe) {
+Tuv::Tuv(bool fresh, const std::string& exe, bool inTray) {
     if (fresh) ForgetSettings(fs::path(exe).stem().string());
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     std::string command = "\"" + exe + "\"";
     if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &m_process)) {
+        return;
+    }
+    if (inTray) {
+        WaitUntil([&] { return TrayWindow() != nullptr; }, 30000);
         return;
     }
     if (!(sheet = Window(nullptr, "#32770", 30000))) return;
@@ -187,4 +194,18 @@ bool Tuv::EndsCleanly() const {
     DWORD code = 1;
     return ::WaitForSingleObject(m_process.hProcess, 15000) == WAIT_OBJECT_0 &&
            ::GetExitCodeProcess(m_process.hProcess, &code) && code == 0;
+}
+
+HWND Tuv::TrayWindow() const {
+    for (HWND found = ::GetTopWindow(nullptr); found; found = ::GetWindow(found, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        RECT rect{};
+        ::GetWindowThreadProcessId(found, &process);
+        ::GetWindowRect(found, &rect);
+        if (process == m_process.dwProcessId && !::IsWindowVisible(found) && rect.right - rect.left == 10 &&
+            rect.bottom - rect.top == 10) {
+            return found;
+        }
+    }
+    return nullptr;
 }

@@ -32,6 +32,7 @@ void Press(WORD key);
 POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-left corner
 void MoveTo(POINT point);               // returns once the pointer is there
 void Click(HWND window);                // a left click in its middle
+void ClickAt(POINT point);
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
@@ -51,7 +52,8 @@ std::string Bytes(const std::string& path);  // "<missing>" when there is no suc
 // running. `fresh`: its settings key is removed first.
 class Tuv {
 public:
-    explicit Tuv(bool fresh = true, const std::string& exe = Exe());
+    // `inTray`: the program is to start with only its tray icon; no page is looked for.
+    explicit Tuv(bool fresh = true, const std::string& exe = Exe(), bool inTray = false);
     ~Tuv();
     static std::string Exe();  // the tuv.exe under test, as Wine names it
     // The next visible top-level window of the process owned by `owner` whose class begins with
@@ -59,6 +61,8 @@ public:
     HWND Window(HWND owner, const char* kind = "#32770", DWORD ms = 15000) const;
     HWND Item(int id) const { return ::GetDlgItem(page, id); }
     bool EndsCleanly() const;  // ends by itself within 15 s, with exit code 0
+    // The tray's hidden window, which the shell sends the icon's mouse messages to.
+    HWND TrayWindow() const;
 
     HWND sheet = nullptr;
     HWND page = nullptr;  // the Expression page

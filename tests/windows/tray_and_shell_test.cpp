@@ -97,15 +97,20 @@ constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVers
 struct ScratchStartup {
     std::string folder = std::string(".\\startup-test");
     HKEY key = nullptr;
+    std::string saved;
     ScratchStartup() {
         ::CreateDirectoryA(folder.c_str(), nullptr);
         char full[MAX_PATH];
         ::GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
         folder = full;
         ::RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+        char value[MAX_PATH] = {};
+        DWORD size = sizeof(value);
+        ::RegQueryValueExA(key, "Startup", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
+        saved = value;
     }
     ~ScratchStartup() {
-        ::RegDeleteValueA(key, "Startup");  // the shell recreates its own value when asked
+        Set(REG_SZ, saved);  // the user's own Startup folder back
         ::RegCloseKey(key);
         ::DeleteFileA((folder + "\\Numbrio.lnk").c_str());
         ::RemoveDirectoryA(folder.c_str());
