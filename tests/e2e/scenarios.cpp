@@ -219,6 +219,17 @@ bool MenuShown() {
     return menu && ::IsWindowVisible(menu);
 }
 
+// Right-clicks the icon as the shell reports it; again while the menu of the last choice is still
+// closing, when the program cannot open another yet.
+bool OpenTrayMenu(HWND tray) {
+    ::AllowSetForegroundWindow(ASFW_ANY);  // the menu's keys go to the program in front
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_RBUTTONUP);
+        if (WaitUntil(MenuShown, 1500)) return true;
+    }
+    return false;
+}
+
 std::string StartupLink() {
     char folder[MAX_PATH] = {};
     DWORD size = sizeof(folder);
@@ -262,16 +273,14 @@ TEST(TuvUser, VisitsTheAboutPageAndTheTray) {
         HWND tray = tuv.TrayWindow();
         ASSERT_TRUE(tray && WaitUntil([&] { return !::IsWindowVisible(tuv.sheet); })) << "Tray hides the window";
         for (int flip = 0; flip < 2; ++flip) {
-            ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_RBUTTONUP);
-            ASSERT_TRUE(WaitUntil(MenuShown)) << "the tray menu";
+            ASSERT_TRUE(OpenTrayMenu(tray)) << "the tray menu";
             Press('R');  // "&Run on Windows-start"
             WaitUntil([] { return !MenuShown(); });
             EXPECT_TRUE(WaitUntil([&] { return (::GetFileAttributesA(StartupLink().c_str()) != INVALID_FILE_ATTRIBUTES) == (flip == 0); }))
                 << "the startup link after choice " << flip + 1;
         }
         EXPECT_EQ(Setting("tuv", "Settings", "Run at start"), 0u);
-        ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_RBUTTONUP);
-        ASSERT_TRUE(WaitUntil(MenuShown)) << "the tray menu";
+        ASSERT_TRUE(OpenTrayMenu(tray)) << "the tray menu";
         Press('T');  // "Minimize to &Tray at start"
         WaitUntil([] { return !MenuShown(); });
         EXPECT_TRUE(WaitUntil([] { return Setting("tuv", "Settings", "Minimize") == 1u; }));
@@ -284,7 +293,13 @@ TEST(TuvUser, VisitsTheAboutPageAndTheTray) {
     HWND sheet = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (sheet = ::FindWindowA("#32770", "Calvo")) && !::IsWindowVisible(sheet); }))
         << "only the icon once started";
-    ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(sheet) != 0; }))
-        << "a double click shows the window";
+    // Once more should the program still be on its way into the tray when the first one came.
+    bool shown = false;
+    for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
+        ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_LBUTTONDBLCLK);
+        if (!WaitUntil([&] { return ::IsWindowVisible(sheet) != 0; }, 3000)) continue;
+        Settle(sheet);  // a Tray still on its way would hide it again
+        shown = ::IsWindowVisible(sheet) != 0;
+    }
+    EXPECT_TRUE(shown) << "a double click shows the window";
 }
