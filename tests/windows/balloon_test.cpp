@@ -66,7 +66,7 @@ TEST(Balloon, RelayFollowsTheStateTable) {
                          .targetRegistered = s.over != Other, .insideCurrent = s.inside, .followMouse = true, .tipVisible = visible};
         RelayAction action = s.event == Timer ? RelayAction::Hide : DecideRelay(facts, current).action;
         if (action == RelayAction::Hide || action == RelayAction::HideAndClear) visible = false;
-        if (action == RelayAction::Show) visible = true;
+        if (action == RelayAction::Show || action == RelayAction::Follow) visible = true;  // both show the tip
         const char* shown = action == RelayAction::Follow ? "following" : "showing";
         EXPECT_STREQ(visible ? shown : current ? "dismissed" : "idle", s.state) << s.what;
         EXPECT_EQ(current, s.current) << s.what;
