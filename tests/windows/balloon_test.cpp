@@ -13,11 +13,19 @@ std::string Text(const RECT& r) {
 }
 
 TEST(Balloon, Layout) {
-    // Body, text, and the tail pointing up from the body's left end: the pointer's pixel (0, 0) is outside.
-    BalloonLayout l = ComputeBalloonLayout(200, 125, kTailTop);
-    EXPECT_EQ(Text(l.body) + " " + Text(l.text), "0,10,200,125 8,18,192,117");
-    EXPECT_EQ(Text({l.tail[0].x, l.tail[0].y, l.tail[1].x, l.tail[1].y}) + " " + Text({l.tail[2].x, l.tail[2].y, 0, 0}),
-              "10,0,10,15 25,15,0,0");
+    // A 200 x 125 tip: body, text 8 inside it, and the tail's three corners, which leave the 10
+    // pixels between the body and the pointer; a left tail sits at half the height.
+    const std::pair<int, const char*> cases[] = {
+        {kTailTop, "0,10,200,125 8,18,192,117 10,0 10,15 25,15"},
+        {kTailLeft, "10,0,200,125 18,8,192,117 0,52 15,52 15,67"},
+        {kTailBottom, "0,0,200,115 8,8,192,107 10,125 10,110 25,110"},
+    };
+    for (auto [side, expected] : cases) {
+        BalloonLayout l = ComputeBalloonLayout(200, 125, side);
+        std::string seen = Text(l.body) + " " + Text(l.text);
+        for (POINT p : l.tail) seen += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+        EXPECT_EQ(seen, expected);
+    }
 }
 
 TEST(Balloon, PlacementStaysOnTheScreen) {
