@@ -127,6 +127,11 @@ LRESULT CLinkStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
+    if (message == WM_CAPTURECHANGED && m_bHover) {
+        // Something else took the pointer (the failure message, say): the pointer has left.
+        m_bHover = FALSE;
+        Redraw();
+    }
     return CStatic::WindowProc(message, wParam, lParam);
 }
 

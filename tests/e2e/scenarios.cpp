@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -155,8 +157,7 @@ TEST(TuvUser, KeepsVariablesInFiles) {
     EXPECT_TRUE(tuv.EndsCleanly()) << "the close box ends the program";
 }
 
-// What one run leaves for the next: the history of expressions and the Tips setting, kept under
-// the program's own name, so that a renamed copy starts afresh. Quit ends it.
+// What one run leaves for the next: the history of expressions and the Tips setting. Quit ends it.
 TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
     {
         Tuv tuv;
@@ -188,34 +189,142 @@ TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
             EXPECT_EQ(TextOnceIs(combo, entry), entry);
         }
     }
-    Folder folder;
-    const std::string copy = folder / "calvo-renamed.exe";
-    ASSERT_TRUE(::CopyFileA(Tuv::Exe().c_str(), copy.c_str(), FALSE));
-    Tuv renamed(true, copy);
-    ASSERT_TRUE(renamed.page) << "the Expression page of the renamed copy, in front";
-    EXPECT_EQ(Text(renamed.sheet), "Calvo");
-    EXPECT_EQ(Check(renamed.Item(IDC_TIPS)), BST_CHECKED);
-    EXPECT_EQ(::SendMessageA(renamed.Item(IDC_EXPRESSION), CB_GETCOUNT, 0, 0), 0);
-    Click(renamed.Item(IDC_EXPRESSION));
-    SetText(renamed.Item(IDC_EXPRESSION), "3*3");
-    Press(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([] { return Setting("calvo-renamed", "Expressions", "Count") == 1; }));
-    EXPECT_EQ(Setting("tuv", "Expressions", "Count"), 2u);
 }
 
 namespace {
 
-// Whether some pixel of `window` on the screen has exactly `colour`.
-bool Shows(HWND window, COLORREF colour) {
+// How wide on the screen `window` draws in exactly `colour`, from the first such pixel to the last.
+int InkWidth(HWND window, COLORREF colour) {
     RECT rect{};
     ::GetWindowRect(window, &rect);
     HDC screen = ::GetDC(nullptr);
-    bool seen = false;
-    for (int y = rect.top; y < rect.bottom && !seen; ++y)
-        for (int x = rect.left; x < rect.right && !seen; ++x) seen = ::GetPixel(screen, x, y) == colour;
+    LONG left = rect.right, right = rect.left - 1;
+    for (LONG y = rect.top; y < rect.bottom; ++y)
+        for (LONG x = rect.left; x < rect.right; ++x)
+            if (::GetPixel(screen, x, y) == colour) left = std::min(left, x), right = std::max(right, x);
     ::ReleaseDC(nullptr, screen);
-    return seen;
+    return static_cast<int>(std::max(0L, right - left + 1));
 }
+bool Shows(HWND window, COLORREF colour) { return InkWidth(window, colour) > 0; }
+
+// The width of "Calvo" in Arial of `height` pixels and `weight`.
+int ArialWidth(int height, int weight) {
+    HFONT font = ::CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Arial");
+    HDC screen = ::GetDC(nullptr);
+    HGDIOBJ old = ::SelectObject(screen, font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(screen, "Calvo", 5, &size);
+    ::DeleteObject(::SelectObject(screen, old));
+    ::ReleaseDC(nullptr, screen);
+    return size.cx;
+}
+
+// The default value of HKEY_CLASSES_ROOT\<key> for one scenario (null: none), and back afterwards.
+struct ClassesValue {
+    std::string key, saved;
+    bool had;
+    ClassesValue(std::string name, const char* value) : key(std::move(name)) {
+        char old[1024] = {};
+        DWORD size = sizeof(old);
+        had = ::RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS;
+        saved = old;
+        Set(value);
+    }
+    ~ClassesValue() { Set(had ? saved.c_str() : nullptr); }
+    void Set(const char* value) const {
+        if (value) ::RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value, 0);
+        else ::RegDeleteKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr);
+    }
+};
+
+// A handler for an address scheme or a file type that only notes what it is asked to open.
+std::string Recorder(const std::string& record) { return "cmd.exe /c echo %1>>\"" + record + "\""; }
+// What the recorder noted, once it holds `count` lines.
+std::string Opened(const std::string& record, int count) {
+    std::string lines;
+    WaitUntil([&] {
+        lines = Bytes(record);
+        return std::count(lines.begin(), lines.end(), '\n') >= count;
+    }, 20000);
+    return lines;
+}
+
+HWND AboutPage(const Tuv& tuv) {
+    HWND about = nullptr;
+    WaitUntil([&] {
+        for (about = nullptr; (about = ::FindWindowExA(tuv.sheet, about, "#32770", nullptr));)
+            if (::IsWindowVisible(::GetDlgItem(about, IDC_HOME_PAGE))) return true;
+        return false;
+    });
+    return about;
+}
+
+}  // namespace
+
+// The About page: the title, the home-page button and the newsletter link with real pointer
+// moves (colours, hand), the link and the button opening their addresses through the shell, a
+// failed open; then Help opens the help text. Handlers that note what they are asked to open
+// stand in for the browser and the text viewer.
+TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
+    Folder folder;
+    const std::string record = folder / "opened.txt";
+    ClassesValue browser("https\\shell\\open\\command", Recorder(record).c_str());
+    ClassesValue viewer("txtfile\\shell\\open\\command", Recorder(record).c_str());
+    Tuv tuv;
+    ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
+    HWND tabs = ::FindWindowExA(tuv.sheet, nullptr, "SysTabControl32", nullptr);
+    ClickAt(At(tabs, 110, 9));  // the second tab, "About Tuv" (its rectangle cannot be asked across processes)
+    HWND about = AboutPage(tuv);
+    ASSERT_TRUE(about) << "the About page after a click on its tab";
+    HWND link = ::GetDlgItem(about, IDC_NEWSLETTER), button = ::GetDlgItem(about, IDC_HOME_PAGE);
+    HWND title = ::GetDlgItem(about, IDC_TITLE);
+    // Arial 20 bold, told apart by its drawn width (and the letters' outer bearings) from its
+    // neighbours in size and weight.
+    const int ink = InkWidth(title, ::GetSysColor(COLOR_BTNTEXT)) + 2;
+    EXPECT_NEAR(ink, ArialWidth(20, FW_BOLD), 1);
+    for (auto [height, weight] : {std::pair{20, FW_NORMAL}, {18, FW_BOLD}, {22, FW_BOLD}})
+        EXPECT_GT(std::abs(ink - ArialWidth(height, weight)), 1) << height << " " << weight;
+    EXPECT_EQ(Text(button), "https://www.quandor-technologies.example");
+    RECT fitted{};
+    ::GetWindowRect(link, &fitted);
+    EXPECT_NEAR(fitted.right - fitted.left, InkWidth(link, RGB(0, 0, 238)), 2) << "the link in its colour, fitted to it";
+    MoveTo(At(link, 4, 4));
+    MoveTo(At(link, 6, 5));
+    EXPECT_TRUE(WaitUntil([&] { return Shows(link, ::GetSysColor(COLOR_HIGHLIGHT)); })) << "the hover colour";
+    CURSORINFO pointer{};
+    pointer.cbSize = sizeof(pointer);
+    ::GetCursorInfo(&pointer);
+    EXPECT_NE(pointer.hCursor, ::LoadCursorA(nullptr, IDC_ARROW)) << "a hand over the link";
+
+    Click(link);
+    const std::string newsletter = "https://news.quandor-technologies.example/subscribe?tuv\r\n";
+    EXPECT_EQ(Opened(record, 1), newsletter);
+    MoveTo(At(title, 2, 2));  // the link lets the pointer go only once it has seen it leave
+    EXPECT_TRUE(WaitUntil([&] { return Shows(link, RGB(85, 26, 139)); })) << "the visited colour";
+    Click(button);
+    EXPECT_EQ(Opened(record, 2), newsletter + "https://www.quandor-technologies.example?tuv\r\n");
+
+    {  // No handler for the address, nor for HTML documents: a message, and the link no longer visited.
+        ClassesValue noBrowser("https\\shell\\open\\command", nullptr), noHtml(".htm", "calvo-no-such-class");
+        MoveTo(At(link, 4, 4));
+        EXPECT_TRUE(WaitUntil([&] { return Shows(link, ::GetSysColor(COLOR_HIGHLIGHT)); })) << "hovering beats visited";
+        Click(link);
+        HWND message = tuv.Window(tuv.sheet);
+        ASSERT_TRUE(message) << "a message that the link cannot be opened";
+        EXPECT_EQ(StaticTexts(message).substr(StaticTexts(message).find('|') + 1),
+                  "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.|");
+        Press(VK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
+        MoveTo(At(title, 2, 2));
+        EXPECT_TRUE(WaitUntil([&] { return Shows(link, RGB(0, 0, 238)); })) << "the link's own colour again";
+    }
+    Click(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help"));
+    const std::string help = Tuv::Exe().substr(0, Tuv::Exe().rfind('\\') + 1) + "tuv.txt";
+    EXPECT_EQ(Opened(record, 3).substr(newsletter.size()), "https://www.quandor-technologies.example?tuv\r\n" + help + "\r\n");
+    EXPECT_NE(Bytes(help), "<missing>");
+}
+
+namespace {
 
 bool MenuShown() {
     HWND menu = ::FindWindowA("#32768", nullptr);
@@ -225,7 +334,6 @@ bool MenuShown() {
 // Right-clicks the icon as the shell reports it; again while the menu of the last choice is still
 // closing, when the program cannot open another yet.
 bool OpenTrayMenu(HWND tray) {
-    ::AllowSetForegroundWindow(ASFW_ANY);  // the menu's keys go to the program in front
     for (int attempt = 0; attempt < 10; ++attempt) {
         ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_RBUTTONUP);
         if (WaitUntil(MenuShown, 1500)) return true;
@@ -233,54 +341,90 @@ bool OpenTrayMenu(HWND tray) {
     return false;
 }
 
+// Opens the icon's menu and clicks its command number `index` (separators not counted). The
+// items are found as a user finds them: the pointer goes down the menu's right margin, and each
+// item lights up under it. `checked`: whether the item showed a check mark, left of its text.
+bool ChooseFromTrayMenu(HWND tray, int index, bool* checked = nullptr) {
+    if (!OpenTrayMenu(tray)) return false;
+    RECT rect{};
+    ::GetWindowRect(::FindWindowA("#32768", nullptr), &rect);
+    const LONG x = rect.right - 4;
+    const COLORREF lit = ::GetSysColor(COLOR_HIGHLIGHT);
+    HDC screen = ::GetDC(nullptr);
+    int seen = -1;
+    for (LONG y = rect.top + 2; y < rect.bottom - 2 && seen < index; y += 3) {
+        MoveTo({x, y});
+        if (!WaitUntil([&] { return ::GetPixel(screen, x, y) == lit; }, 300)) continue;  // a separator
+        ++seen;
+        const LONG top = y;
+        while (::GetPixel(screen, x, y + 1) == lit) ++y;  // on to the item's last line
+        if (seen != index) continue;
+        WaitUntil([&] { return ::GetPixel(screen, rect.left + 3, top) == lit; }, 300);  // lit across
+        for (LONG my = top; checked && my <= y; ++my)
+            for (LONG mx = rect.left + 3; mx < rect.left + 15; ++mx) *checked |= ::GetPixel(screen, mx, my) != lit;
+        ClickAt({x, y - 4});
+    }
+    ::ReleaseDC(nullptr, screen);
+    return seen == index && WaitUntil([] { return !MenuShown(); });
+}
+
+enum TrayCommand { Show, MinimizeAtStart, RunAtStart, About };
+
+// Where the program puts its startup link: the "Startup" value of the user's shell folders.
+std::string StartupLink() {
+    char folder[MAX_PATH] = {};
+    DWORD size = sizeof(folder);
+    ::RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                   "Startup", RRF_RT_REG_SZ, nullptr, folder, &size);
+    return std::string(folder) + "\\Numbrio.lnk";
+}
+
 }  // namespace
 
-// The About page with the pointer over the link, then the tray: Tray hides the window behind the
-// icon, a right click opens its menu, a double click brings the window back, and with "Minimize"
-// set the program starts in the tray. The icon's mouse messages are posted as the shell sends
-// them: Wine's tray window is not the program's to click in every set-up.
-TEST(TuvUser, VisitsTheAboutPageAndTheTray) {
+// The tray, from a renamed copy of the program, which keeps its settings under its own name: Tray
+// hides the window behind the icon; the icon's menu, with the options checked as stored, runs
+// at start (the startup link appears, and goes when chosen again), minimises at start and brings
+// the window back on the About page. Started again the copy shows only the icon, whose double
+// click shows the window. The icon's mouse messages are posted as the shell sends them: Wine's
+// tray window is not the program's to click in every set-up; the menu is worked with the pointer.
+TEST(TuvUser, WorksFromTheTray) {
+    Folder folder;
+    const std::string copy = folder / "calvo-renamed.exe";
+    ASSERT_TRUE(::CopyFileA(Tuv::Exe().c_str(), copy.c_str(), FALSE));
+    auto setting = [](const char* name) { return Setting("calvo-renamed", "Settings", name); };
     {
-        Tuv tuv;
-        ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
-        HWND tabs = ::FindWindowExA(tuv.sheet, nullptr, "SysTabControl32", nullptr);
-        ClickAt(At(tabs, 110, 9));  // the second tab, "About Tuv" (its rectangle cannot be asked across processes)
-        HWND about = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            for (about = nullptr; (about = ::FindWindowExA(tuv.sheet, about, "#32770", nullptr));)
-                if (::IsWindowVisible(::GetDlgItem(about, IDC_HOME_PAGE))) return true;
-            return false;
-        }))
-            << "the About page after a click on its tab";
-        HWND link = ::GetDlgItem(about, IDC_NEWSLETTER), button = ::GetDlgItem(about, IDC_HOME_PAGE);
-        EXPECT_EQ(Text(button), "https://www.quandor-technologies.example");
-        EXPECT_TRUE(Shows(link, RGB(0, 0, 238))) << "the link in its colour";
-        MoveTo(At(link, 4, 4));
-        MoveTo(At(link, 6, 5));
-        EXPECT_TRUE(WaitUntil([&] { return Shows(link, ::GetSysColor(COLOR_HIGHLIGHT)); })) << "the hover colour";
-        CURSORINFO pointer{};
-        pointer.cbSize = sizeof(pointer);
-        ::GetCursorInfo(&pointer);
-        EXPECT_NE(pointer.hCursor, ::LoadCursorA(nullptr, IDC_ARROW)) << "a hand over the link";
-
+        Tuv tuv(true, copy);
+        ASSERT_TRUE(tuv.page) << "the Expression page of the renamed copy, in front";
         Click(::GetDlgItem(tuv.sheet, IDOK));  // "&Tray"
         HWND tray = tuv.TrayWindow();
         ASSERT_TRUE(tray && WaitUntil([&] { return !::IsWindowVisible(tuv.sheet); })) << "Tray hides the window";
-        ASSERT_TRUE(OpenTrayMenu(tray)) << "the tray menu on a right click";
-        ::PostMessageA(::FindWindowA("#32768", nullptr), WM_KEYDOWN, VK_ESCAPE, 0);
-        WaitUntil([] { return !MenuShown(); });
-        ::PostMessageA(tray, WM_USER + 10, IDR_TRAY_MENU, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(tuv.sheet) != 0; })) << "a double click shows it";
+        const std::string link = StartupLink();
+        ::DeleteFileA(link.c_str());
+        for (DWORD stored : {1u, 0u}) {
+            bool checked = false;
+            ASSERT_TRUE(ChooseFromTrayMenu(tray, RunAtStart, &checked)) << "Run on Windows-start, in the icon's menu";
+            EXPECT_EQ(checked, stored == 0) << "checked as stored before";
+            EXPECT_TRUE(WaitUntil([&] { return (::GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES) == stored; }))
+                << link;
+            EXPECT_EQ(setting("Run At Start"), stored);
+        }
+        bool checked = false;
+        ASSERT_TRUE(ChooseFromTrayMenu(tray, MinimizeAtStart, &checked));
+        EXPECT_FALSE(checked);
+        EXPECT_TRUE(WaitUntil([&] { return setting("Minimize") == 1; }));
+        EXPECT_FALSE(::IsWindowVisible(tuv.sheet)) << "the options leave the window in the tray";
+        ASSERT_TRUE(ChooseFromTrayMenu(tray, About));
+        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(tuv.sheet) != 0; })) << "About shows the window";
+        EXPECT_TRUE(AboutPage(tuv)) << "on the About page";
+        ::PostMessageA(tuv.sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_TRUE(tuv.EndsCleanly());
     }
-    const DWORD minimize = 1;
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Quandor Technologies\\tuv\\Settings", "Minimize", REG_DWORD,
-                      &minimize, sizeof(minimize));
-    Tuv inTray(false, Tuv::Exe(), true);
+    Tuv inTray(false, copy, true);
     HWND tray = inTray.TrayWindow();
-    ASSERT_TRUE(tray) << "tuv.exe started with its tray icon";
+    ASSERT_TRUE(tray) << "the copy started with its tray icon";
     HWND sheet = nullptr;
     EXPECT_TRUE(WaitUntil([&] { return (sheet = ::FindWindowA("#32770", "Calvo")) && !::IsWindowVisible(sheet); }))
-        << "only the icon once started";
+        << "only the icon once started, under the program's caption";
     // Once more should the program still be on its way into the tray when the first one came.
     bool shown = false;
     for (int attempt = 0; attempt < 5 && !shown; ++attempt) {

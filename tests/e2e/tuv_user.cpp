@@ -172,20 +172,25 @@ std::string Tuv::Exe() {
     return path;
 }
 
+// The first top-level window of the process, from the front, for which `wanted` holds.
+template <class Wanted>
+static HWND FirstWindowOf(DWORD processId, Wanted wanted) {
+    for (HWND found = ::GetTopWindow(nullptr); found; found = ::GetWindow(found, GW_HWNDNEXT)) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(found, &process);
+        if (process == processId && wanted(found)) return found;
+    }
+    return nullptr;
+}
+
 HWND Tuv::Window(HWND owner, const char* kind, DWORD ms) const {
     HWND found = nullptr;
     WaitUntil([&] {
-        for (found = ::GetTopWindow(nullptr); found; found = ::GetWindow(found, GW_HWNDNEXT)) {
-            DWORD process = 0;
+        return (found = FirstWindowOf(m_process.dwProcessId, [&](HWND w) {
             char name[64] = {};
-            ::GetWindowThreadProcessId(found, &process);
-            ::GetClassNameA(found, name, sizeof(name));
-            if (process == m_process.dwProcessId && ::IsWindowVisible(found) && ::GetWindow(found, GW_OWNER) == owner &&
-                std::string(name).rfind(kind, 0) == 0) {
-                return true;
-            }
-        }
-        return false;
+            ::GetClassNameA(w, name, sizeof(name));
+            return ::IsWindowVisible(w) && ::GetWindow(w, GW_OWNER) == owner && std::string(name).rfind(kind, 0) == 0;
+        })) != nullptr;
     }, ms);
     return found;
 }
@@ -197,15 +202,8 @@ bool Tuv::EndsCleanly() const {
 }
 
 HWND Tuv::TrayWindow() const {
-    for (HWND found = ::GetTopWindow(nullptr); found; found = ::GetWindow(found, GW_HWNDNEXT)) {
-        DWORD process = 0;
+    return FirstWindowOf(m_process.dwProcessId, [](HWND w) {
         RECT rect{};
-        ::GetWindowThreadProcessId(found, &process);
-        ::GetWindowRect(found, &rect);
-        if (process == m_process.dwProcessId && !::IsWindowVisible(found) && rect.right - rect.left == 10 &&
-            rect.bottom - rect.top == 10) {
-            return found;
-        }
-    }
-    return nullptr;
+        return !::IsWindowVisible(w) && ::GetWindowRect(w, &rect) && rect.right - rect.left == 10 && rect.bottom - rect.top == 10;
+    });
 }
