@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Replays the small faults of tests/mutants/mutants.txt one at a time and says which the tests catch.
-#   bash tests/mutants/run.sh [--out FILE] [ID...]      every mutant when no ID is given
+#   bash tests/mutants/run.sh [ID...]      every mutant when no ID is given; the table ends the output
 # The unmutated code runs first and must pass. Then for each mutant its text is replaced (it must
 # occur exactly once), the builds are rebuilt and the tests run; the file is put back afterwards,
 # whatever happens (a failed build, Ctrl-C). Only the tests that can see the file run:
@@ -12,19 +12,13 @@
 # applied, and counts only if it fails again. Logs go to build/mutants/.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-logs="$root/build/mutants" out="" wanted=" " failed=""
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --out) out=$2; shift 2 ;;
-    *) wanted+="$1 "; shift ;;
-  esac
-done
+logs="$root/build/mutants" wanted=" $* " failed=""
 ids=() files=() finds=() replaces=() faults=()
 while IFS= read -r line; do
   value=${line#*:} value=${value# }
   case "$line" in
     id:*) id=$value ;; file:*) file=$value ;; find:*) find=$value ;; replace:*) replace=$value ;;
-    fault:*) [ "$wanted" = " " ] || [[ $wanted == *" $id "* ]] || continue
+    fault:*) [ $# -eq 0 ] || [[ $wanted == *" $id "* ]] || continue
       ids+=("$id") files+=("$file") finds+=("$find") replaces+=("$replace") faults+=("$value") ;;
   esac
 done <"$root/tests/mutants/mutants.txt"
@@ -88,10 +82,5 @@ for i in "${!ids[@]}"; do
   echo "${ids[i]} ${files[i]}: $result"
   table+=$'\n'"| ${ids[i]} | ${files[i]} | ${faults[i]} | $result |"
 done
-summary=$(for area in engine app controls tray framework; do
-  rows=$(grep -F "| ${area}/" <<<"$table") || continue
-  echo "$area: $(grep -c '| caught by' <<<"$rows") caught, $(grep -c '| missed |' <<<"$rows") missed of $(wc -l <<<"$rows")"
-done)
-report="Mutants replayed on $(git -C "$root" rev-parse --short HEAD) in $(((SECONDS - start) / 60)) min."$'\n\n'"$table"$'\n\n'"$summary"
-echo "$report"
-[ -z "$out" ] || echo "$report" >"$out"
+echo "Mutants replayed on $(git -C "$root" rev-parse --short HEAD) in $(((SECONDS - start) / 60)) min: \
+$(grep -c '| caught by' <<<"$table") caught, $(grep -c '| missed |' <<<"$table") missed."$'\n\n'"$table"

@@ -1,5 +1,5 @@
-// The tray icon's states and messages against Wine's notification area, and the sheet's startup
-// shortcut and help text against real folders and the real registry.
+// The tray icon's states and messages against Wine's notification area, the sheet's startup
+// shortcut and help text against real folders and the real registry, and the help text itself.
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
@@ -7,12 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
 #include "resource.h"
-#include "win_app.h"
 #include "tuv_sheet.h"
+#include "variable_sheet.h"
 
 namespace {
 
@@ -22,14 +23,6 @@ bool IconPresent(const CSystemTray& tray) {
     nid.uFlags = NIF_TIP;
     return ::Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
 }
-
-// Stands in for the main window and records the commands the tray sends it.
-struct CommandRecorder : CWnd {
-    UINT last = 0;
-    CommandRecorder() { CreateEx(0, RegisterClassOnce(0, nullptr, nullptr, nullptr), "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr); }
-    ~CommandRecorder() override { DestroyWindow(); }
-    BOOL OnCommand(WPARAM wParam, LPARAM) override { return last = LOWORD(wParam), TRUE; }
-};
 
 TEST(SystemTray, StatesAndTaskbarRecreated) {
     CSystemTray tray;
@@ -59,148 +52,109 @@ TEST(SystemTray, StatesAndTaskbarRecreated) {
     }
 }
 
-TEST(SystemTray, DoubleClickSendsTheDefaultCommand) {
-    CommandRecorder main;
-    CWnd* previous = AfxGetApp()->m_pMainWnd;
-    AfxGetApp()->m_pMainWnd = &main;
-    CSystemTray tray;
-    tray.m_nid.uID = IDR_TRAY_MENU;
-    struct Case {
-        UINT item;
-        BOOL byPosition;
-        WPARAM id;
-        UINT mouse, expected;
-        LRESULT answer;
-    } cases[] = {
-        {0, TRUE, IDR_TRAY_MENU, WM_LBUTTONDBLCLK, ID_SHOW, 1},          // position 0 is "&Show"
-        {3, TRUE, IDR_TRAY_MENU, WM_LBUTTONDBLCLK, ID_RUN_AT_START, 1},  // separators count
-        {ID_APP_ABOUT, FALSE, IDR_TRAY_MENU, WM_LBUTTONDBLCLK, ID_APP_ABOUT, 1},
-        {0, TRUE, IDR_TRAY_MENU + 1, WM_LBUTTONDBLCLK, 0, 0},  // another icon's callback
-        {0, TRUE, IDR_TRAY_MENU, WM_LBUTTONUP, 0, 1},
-        {0, TRUE, IDR_TRAY_MENU, WM_MOUSEMOVE, 0, 1},
-    };
-    for (const Case& c : cases) {
-        main.last = 0;
-        EXPECT_TRUE(tray.SetDefaultMenuItem(c.item, c.byPosition));
-        EXPECT_EQ(tray.OnTrayMessage(c.id, c.mouse), c.answer) << c.item;
-        EXPECT_EQ(main.last, c.expected) << c.item;
-    }
-    tray.m_nid.uID = 999;  // no such menu: only a new pair needs it
-    EXPECT_TRUE(tray.SetDefaultMenuItem(0, TRUE));
-    EXPECT_FALSE(tray.SetDefaultMenuItem(1, TRUE));
-    AfxGetApp()->m_pMainWnd = previous;
-}
-
 constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// Points the user's Startup folder at a scratch folder for one test, and back afterwards.
-struct ScratchStartup {
-    std::string folder = std::string(".\\startup-test");
+// Sets the user's "Startup" value (REG_NONE: none) and answers the text it held.
+std::string SetStartup(DWORD type, const std::string& value) {
     HKEY key = nullptr;
-    std::string saved;
-    ScratchStartup() {
-        ::CreateDirectoryA(folder.c_str(), nullptr);
-        char full[MAX_PATH];
-        ::GetFullPathNameA(folder.c_str(), MAX_PATH, full, nullptr);
-        folder = full;
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-        char value[MAX_PATH] = {};
-        DWORD size = sizeof(value);
-        ::RegQueryValueExA(key, "Startup", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-        saved = value;
-    }
-    ~ScratchStartup() {
-        Set(REG_SZ, saved);  // the user's own Startup folder back
-        ::RegCloseKey(key);
-        ::DeleteFileA((folder + "\\Numbrio.lnk").c_str());
-        ::RemoveDirectoryA(folder.c_str());
-    }
-    void Set(DWORD type, const std::string& value) {
-        ::RegSetValueExA(key, "Startup", 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                         static_cast<DWORD>(value.size() + 1));
-    }
-    std::string Link() const { return folder + "\\Numbrio.lnk"; }
-};
+    char old[MAX_PATH] = {};
+    DWORD size = sizeof(old) - 1;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    ::RegQueryValueExA(key, "Startup", nullptr, nullptr, reinterpret_cast<BYTE*>(old), &size);
+    if (type == REG_NONE) ::RegDeleteValueA(key, "Startup");
+    else ::RegSetValueExA(key, "Startup", 0, type, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+    ::RegCloseKey(key);
+    return old;
+}
 
 // The target and description of a saved shell link, read back through the shell.
 std::string ReadLink(const std::string& path) {
     IShellLinkA* link = nullptr;
     IPersistFile* file = nullptr;
-    std::string seen = "<none>";
-    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                  reinterpret_cast<void**>(&link))))
-        return seen;
-    std::wstring wide(path.begin(), path.end());
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+    char target[MAX_PATH] = "<none>", description[MAX_PATH] = {};
+    const std::wstring wide(path.begin(), path.end());
+    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
         SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
-        char target[MAX_PATH] = {}, description[MAX_PATH] = {};
         link->GetPath(target, MAX_PATH, nullptr, 0);
         link->GetDescription(description, MAX_PATH);
-        seen = std::string(target) + "|" + description;
     }
     if (file) file->Release();
-    link->Release();
-    return seen;
+    if (link) link->Release();
+    return std::string(target) + "|" + description;
 }
 
 TEST(StartupShortcut, FollowsTheOptionAndTheStartupValue) {
     ::CoInitialize(nullptr);
-    ScratchStartup startup;
+    char folder[MAX_PATH] = {};
+    ::CreateDirectoryA("startup-test", nullptr);
+    ::GetFullPathNameA("startup-test", MAX_PATH, folder, nullptr);
+    const std::string link = std::string(folder) + "\\Numbrio.lnk";
+    const std::string saved = SetStartup(REG_SZ, folder);
     CTuvSheet sheet;
-    const std::string expected = CTuvSheet::GetModuleFolder() + "tuv.exe|Numbrio";
     struct Case {
         const char* what;
         DWORD type;  // REG_NONE: no value
-        bool trailingSeparator;
+        const char* end;
         int runAtStart;
         bool linked;
     } cases[] = {
-        {"on", REG_SZ, false, 1, true},
-        {"off", REG_SZ, false, 0, false},
-        {"off without a link", REG_SZ, false, 0, false},
-        {"on, folder ending with a separator", REG_SZ, true, 1, true},
-        {"off again", REG_SZ, true, 0, false},
-        {"on, value not a plain text", REG_EXPAND_SZ, false, 1, false},
-        {"on, no value", REG_NONE, false, 1, false},
+        {"on", REG_SZ, "", 1, true},
+        {"off", REG_SZ, "", 0, false},
+        {"off without a link", REG_SZ, "", 0, false},
+        {"on, folder ending with a separator", REG_SZ, "\\", 1, true},
+        {"off again", REG_SZ, "\\", 0, false},
+        {"on, value not a plain text", REG_EXPAND_SZ, "", 1, false},
+        {"on, no value", REG_NONE, "", 1, false},
     };
     for (const Case& c : cases) {
-        ::RegDeleteValueA(startup.key, "Startup");
-        if (c.type != REG_NONE) startup.Set(c.type, startup.folder + (c.trailingSeparator ? "\\" : ""));
+        SetStartup(c.type, folder + std::string(c.end));
         sheet.m_bRunAtStart = c.runAtStart;
         // Read before the link is saved: saving a link makes Wine's shell write its own folders back.
-        EXPECT_EQ(CTuvSheet::StartupLinkPath(), c.type == REG_SZ ? startup.folder + "\\Numbrio" : "") << c.what;
+        EXPECT_EQ(CTuvSheet::StartupLinkPath(), c.type == REG_SZ ? link.substr(0, link.size() - 4) : "") << c.what;
         sheet.ApplyRunAtStart();
-        EXPECT_EQ(::GetFileAttributesA(startup.Link().c_str()) != INVALID_FILE_ATTRIBUTES, c.linked) << c.what;
-        if (c.linked) {
-            EXPECT_EQ(ReadLink(startup.Link()), expected) << c.what;
-        }
+        EXPECT_EQ(ReadLink(link), c.linked ? CTuvSheet::GetModuleFolder() + "tuv.exe|Numbrio" : "<none>|") << c.what;
     }
+    SetStartup(REG_SZ, saved);  // the user's own Startup folder back
+    ::RemoveDirectoryA(folder);
     ::CoUninitialize();
 }
 
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-TEST(HelpText, WrittenBesideTheProgramElseInTheTemporaryFolder) {
+TEST(HelpText, WrittenElseInTheTemporaryFolder) {
+    // Beside the program, as the end-to-end Help shows; here a folder in the way of that file.
     const std::string beside = CTuvSheet::GetModuleFolder() + "tuv.txt";
-    const std::string source = FileText(HELP_TEXT_SOURCE);
-    ASSERT_GT(source.size(), 1000u);
-    ::DeleteFileA(beside.c_str());
-    EXPECT_EQ(CTuvSheet::WriteHelpText(), beside);
-    EXPECT_EQ(FileText(beside), source);
-
-    // A folder in the way of the file: it cannot be written there.
     ::DeleteFileA(beside.c_str());
     ASSERT_TRUE(::CreateDirectoryA(beside.c_str(), nullptr));
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
     EXPECT_EQ(CTuvSheet::WriteHelpText(), std::string(temp) + "tuv.txt");
-    EXPECT_EQ(FileText(std::string(temp) + "tuv.txt"), source);
     ::RemoveDirectoryA(beside.c_str());
+    std::ifstream source(HELP_TEXT_SOURCE, std::ios::binary), written(std::string(temp) + "tuv.txt", std::ios::binary);
+    std::ostringstream a, b;
+    a << source.rdbuf(), b << written.rdbuf();
+    EXPECT_EQ(b.str(), a.str()) << "byte for byte";
+    EXPECT_GT(a.str().size(), 1000u);
+}
+
+// The help text's report examples must be what the program really shows for them.
+TEST(HelpText, ReportExamplesAreWhatTheProgramShows) {
+    HRSRC resource = ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT");
+    ASSERT_NE(resource, nullptr);
+    const std::string help(static_cast<const char*>(::LockResource(::LoadResource(nullptr, resource))),
+                           ::SizeofResource(nullptr, resource));
+    const std::pair<const char*, const char*> examples[] = {
+        {"a=23\r\nb=47\r\nc=a+b+d", "A = 23|B = 47|ERR 1 : C=A+B+D"},
+        {"a=23\r\nb=47\r\nc=a+b+d\r\nd=sin(45)", "A = 23|B = 47|C = 70.707107|D = 0.707107"},
+        {"c=a+b+d\r\nd=sin(45)+c", "ERR 1 : C=A+B+D|ERR 2 : D=SIN(45)+C"},
+    };
+    for (const auto& [variables, lines] : examples) {
+        std::string sheet = variables, result, details;
+        tuv::RunEvaluation(sheet, "1", result, details);
+        const std::regex bar("\\|");
+        EXPECT_EQ(details, std::regex_replace(lines, bar, "\r\n") + "\r\n") << variables;
+        // In the help text each report line stands on a CRLF line of its own, after a tab.
+        EXPECT_NE(help.find("\n\t" + std::regex_replace(lines, bar, "\r\n\t") + "\r\n"), std::string::npos) << lines;
+    }
 }
 
 }  // namespace
