@@ -46,7 +46,7 @@ TEST(Balloon, RelayFollowsTheStateTable) {
     enum Event { Dismiss, Move, OtherMessage, Timer };  // RelayKind's three, then the hide timer firing
     // What happens, over which window, with the pointer inside the current control or not and
     // with the focus in this program or not; then the state ("following": showing, moved to the
-    // pointer) and the current control.
+    // pointer; "shown anew": the last control's tip hidden first) and the current control.
     struct Step {
         const char* what; Event event; const void* over; bool inside, focus; const char* state; const void* current;
     };
@@ -61,9 +61,9 @@ TEST(Balloon, RelayFollowsTheStateTable) {
         {"moves inside A again: stays hidden", Move, A, true, true, "dismissed", A},
         {"leaves A for a window with no tool", Move, Other, false, true, "idle", nullptr},
         {"back onto A", Move, A, false, true, "showing", A},
-        {"from A straight onto B", Move, B, false, true, "showing", B},
+        {"from A straight onto B", Move, B, false, true, "shown anew", B},
         {"the timer ends it", Timer, B, true, true, "dismissed", B},
-        {"from the dismissed B onto A", Move, A, false, true, "showing", A},
+        {"from the dismissed B onto A", Move, A, false, true, "shown anew", A},
         {"a click without the focus", Dismiss, Other, false, false, "dismissed", A},
         {"other messages change nothing", OtherMessage, B, false, true, "dismissed", A},
     };
@@ -72,10 +72,10 @@ TEST(Balloon, RelayFollowsTheStateTable) {
     for (const Step& s : steps) {
         RelayFacts facts{.kind = static_cast<RelayKind>(s.event), .focusInApp = s.focus, .target = s.over,
                          .targetRegistered = s.over != Other, .insideCurrent = s.inside, .followMouse = true, .tipVisible = visible};
-        RelayAction action = s.event == Timer ? RelayAction::Hide : DecideRelay(facts, current).action;
-        if (action == RelayAction::Hide || action == RelayAction::HideAndClear) visible = false;
-        if (action == RelayAction::Show || action == RelayAction::Follow) visible = true;  // both show the tip
-        const char* shown = action == RelayAction::Follow ? "following" : "showing";
+        const RelayStep step = s.event == Timer ? RelayStep{RelayAction::Hide} : DecideRelay(facts, current);
+        if (step.action == RelayAction::Hide || step.action == RelayAction::HideAndClear) visible = false;
+        if (step.action == RelayAction::Show || step.action == RelayAction::Follow) visible = true;  // both show the tip
+        const char* shown = step.action == RelayAction::Follow ? "following" : step.hideFirst ? "shown anew" : "showing";
         EXPECT_STREQ(visible ? shown : current ? "dismissed" : "idle", s.state) << s.what;
         EXPECT_EQ(current, s.current) << s.what;
     }
