@@ -192,6 +192,8 @@ HWND Tuv::Window(HWND owner, const char* kind, DWORD ms) const {
             return ::IsWindowVisible(w) && ::GetWindow(w, GW_OWNER) == owner && std::string(name).rfind(kind, 0) == 0;
         })) != nullptr;
     }, ms);
+    // Keys go to the window in front, which a dialog becomes only after it shows.
+    if (found && owner && std::string(kind) == "#32770") WaitUntil([&] { return ::GetForegroundWindow() == found; }, ms);
     return found;
 }
 

@@ -58,6 +58,7 @@ public:
     static std::string Exe();  // the tuv.exe under test, as Wine names it
     // The next visible top-level window of the process owned by `owner` whose class begins with
     // `kind`: the sheet (no owner), a message box or a file dialog, the tip; null if none comes.
+    // An owned dialog is waited for until it is in front, where the keys go.
     HWND Window(HWND owner, const char* kind = "#32770", DWORD ms = 15000) const;
     HWND Item(int id) const { return ::GetDlgItem(page, id); }
     bool EndsCleanly() const;  // ends by itself within 15 s, with exit code 0

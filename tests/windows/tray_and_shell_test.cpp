@@ -1,7 +1,6 @@
 // The tray icon's states and messages against Wine's notification area, the sheet's startup
 // shortcut and help text against real folders and the real registry, and the help text itself.
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
