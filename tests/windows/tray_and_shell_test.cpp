@@ -25,7 +25,7 @@ bool IconPresent(const CSystemTray& tray) {
 
 TEST(SystemTray, StatesAndTaskbarRecreated) {
     CSystemTray tray;
-    ASSERT_TRUE(tray.Create(nullptr, WM_USER + 10, std::string(100, 't').c_str(),
+    ASSERT_TRUE(tray.Create(nullptr, kTrayMessage, std::string(100, 't').c_str(),
                             ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TUV)), IDR_TRAY_MENU));
     EXPECT_EQ(std::string(tray.m_nid.szTip), std::string(63, 't')) << "the tip is cut to its field";
     struct Step {
