@@ -236,13 +236,13 @@ struct ClassesValue {
 
 // A handler for an address scheme or a file type that only notes what it is asked to open.
 std::string Recorder(const std::string& record) { return "cmd.exe /c echo %1>>\"" + record + "\""; }
-// What the recorder noted, once it holds `count` lines.
-std::string Opened(const std::string& record, int count) {
+// What the recorder noted, once it holds `count` lines (or `ms` have passed).
+std::string Opened(const std::string& record, int count, DWORD ms = 20000) {
     std::string lines;
     WaitUntil([&] {
         lines = Bytes(record);
         return std::count(lines.begin(), lines.end(), '\n') >= count;
-    }, 20000);
+    }, ms);
     return lines;
 }
 
@@ -274,7 +274,7 @@ TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
     HWND about = AboutPage(tuv);
     ASSERT_TRUE(about) << "the About page after a click on its tab";
     HWND link = ::GetDlgItem(about, IDC_NEWSLETTER), button = ::GetDlgItem(about, IDC_HOME_PAGE),
-         title = ::GetDlgItem(about, IDC_TITLE);
+         title = ::GetDlgItem(about, IDC_TITLE), helpButton = ::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help");
     // Arial 20 bold, by its drawn width and the letters' outer bearings: regular, 18 and 22
     // pixels are 3 or more pixels off.
     EXPECT_NEAR(InkWidth(title, ::GetSysColor(COLOR_BTNTEXT)) + 2, ArialWidth(20, FW_BOLD), 1)
@@ -294,12 +294,13 @@ TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
     EXPECT_NE(pointer.hCursor, ::LoadCursorA(nullptr, IDC_ARROW)) << "a hand over the link";
 
     Click(link);
-    const std::string newsletter = "https://news.quandor-technologies.example/subscribe?tuv\r\n";
+    const std::string newsletter = "https://news.quandor-technologies.example/subscribe?tuv\r\n",
+                      home = "https://www.quandor-technologies.example?tuv\r\n";
     EXPECT_EQ(Opened(record, 1), newsletter);
     MoveTo(At(title, 2, 2));  // the link lets the pointer go only once it has seen it leave
     EXPECT_TRUE(WaitUntil([&] { return Shows(link, RGB(85, 26, 139)); })) << "the visited colour";
     Click(button);
-    EXPECT_EQ(Opened(record, 2), newsletter + "https://www.quandor-technologies.example?tuv\r\n");
+    EXPECT_EQ(Opened(record, 2), newsletter + home);
 
     {  // No handler for the address, nor for HTML documents: a message, and the link no longer visited.
         ClassesValue noBrowser("https\\shell\\open\\command", nullptr), noHtml(".htm", "calvo-no-such-class");
@@ -314,9 +315,10 @@ TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
         MoveTo(At(title, 2, 2));
         EXPECT_TRUE(WaitUntil([&] { return Shows(link, RGB(0, 0, 238)); })) << "the link's own colour again";
     }
-    Click(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help"));
-    const std::string help = Tuv::Exe().substr(0, Tuv::Exe().rfind('\\') + 1) + "tuv.txt";
-    EXPECT_EQ(Opened(record, 3).substr(newsletter.size()), "https://www.quandor-technologies.example?tuv\r\n" + help + "\r\n");
+    const std::string help = Tuv::Exe().substr(0, Tuv::Exe().rfind('\\') + 1) + "tuv.txt\r\n";
+    std::string opened;  // clicked again should the click go astray (seen in full CI runs only)
+    WaitUntil([&] { return Click(helpButton), (opened = Opened(record, 3, 5000)).size() > (newsletter + home).size(); });
+    EXPECT_EQ(opened.substr(0, (newsletter + home + help).size()), newsletter + home + help);
 }
 
 namespace {
@@ -378,7 +380,6 @@ TEST(TuvUser, WorksFromTheTray) {
     Folder folder;
     const std::string copy = folder / "calvo-renamed.exe";
     ASSERT_TRUE(::CopyFileA(Tuv::Exe().c_str(), copy.c_str(), FALSE));
-    auto setting = [](const char* name) { return Setting("calvo-renamed", "Settings", name); };
     {
         Tuv tuv(true, copy);
         ASSERT_TRUE(tuv.page) << "the Expression page of the renamed copy, in front";
@@ -400,11 +401,11 @@ TEST(TuvUser, WorksFromTheTray) {
             EXPECT_EQ(checked, stored == 0) << "checked as stored before";
             EXPECT_TRUE(WaitUntil([&] { return (::GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES) == stored; }))
                 << link;
-            EXPECT_EQ(setting("Run At Start"), stored);
+            EXPECT_EQ(Setting("calvo-renamed", "Settings", "Run At Start"), stored);
         }
         bool checked = false;
         EXPECT_TRUE(ChooseFromTrayMenu(tray, MinimizeAtStart, &checked) && !checked) << "Minimize to Tray at start, unchecked";
-        EXPECT_TRUE(WaitUntil([&] { return setting("Minimize") == 1; }));
+        EXPECT_TRUE(WaitUntil([&] { return Setting("calvo-renamed", "Settings", "Minimize") == 1; }));
         EXPECT_FALSE(::IsWindowVisible(tuv.sheet)) << "the options leave the window in the tray";
         ASSERT_TRUE(ChooseFromTrayMenu(tray, About));
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(tuv.sheet) != 0; })) << "About shows the window";
