@@ -180,10 +180,10 @@ TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
         EXPECT_EQ(Text(combo), "");
         EXPECT_EQ(::SendMessageA(combo, CB_GETCOUNT, 0, 0), 2);
         // Read through the box: another process cannot read a combo box's list everywhere (wine64).
-        Press(VK_TAB);
-        for (const char* entry : {"sin(45)", "1+1"}) {
-            Press(VK_DOWN);
-            EXPECT_EQ(TextOnceIs(combo, entry), entry);
+        // Chosen by message: a key pressed just after a start may be lost under Wine (seen in CI).
+        for (int i : {0, 1}) {
+            ::SendMessageA(combo, CB_SETCURSEL, i, 0);
+            EXPECT_EQ(Text(combo), i == 0 ? "sin(45)" : "1+1");
         }
     }
 }
