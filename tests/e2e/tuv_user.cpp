@@ -145,6 +145,8 @@ Tuv::Tuv(bool fresh, const std::string& exe, bool inTray) {
                           &m_process)) {
         return;
     }
+    // Until its start is over: what it posted itself while starting (going to the tray) is handled.
+    ::WaitForInputIdle(m_process.hProcess, 30000);
     if (inTray) {
         WaitUntil([&] { return TrayWindow() != nullptr; }, 30000);
         return;
