@@ -33,6 +33,12 @@ POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-
 void MoveTo(POINT point);               // returns once the pointer is there
 void Click(HWND window);                // a left click in its middle
 void ClickAt(POINT point);
+// Clicks `window` until `answered` holds, which should wait a few seconds itself: under Wine a
+// click just after another window showed or went may go astray (seen in full CI runs only).
+template <class Condition>
+bool ClickUntil(HWND window, Condition answered) {
+    return WaitUntil([&] { return Click(window), answered(); });
+}
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
