@@ -195,7 +195,7 @@ HWND Tuv::Window(HWND owner, const char* kind, DWORD ms) const {
         })) != nullptr;
     }, ms);
     // Keys go to the window in front, which a dialog becomes only after it shows.
-    if (found && owner && std::string(kind) == "#32770") WaitUntil([&] { return ::GetForegroundWindow() == found; }, ms);
+    if (found && owner && std::string(kind) == "#32770") WaitUntil([&] { return ::GetForegroundWindow() == found; });
     return found;
 }
 

@@ -33,11 +33,11 @@ POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-
 void MoveTo(POINT point);               // returns once the pointer is there
 void Click(HWND window);                // a left click in its middle
 void ClickAt(POINT point);
-// Clicks `window` until `answered` holds, which should wait a few seconds itself: under Wine a
-// click just after another window showed or went may go astray (seen in full CI runs only).
+// Clicks `window` until `done` holds within 5 s of a click: under Wine a click just after
+// another window showed or went may go astray (seen in full CI runs only).
 template <class Condition>
-bool ClickUntil(HWND window, Condition answered) {
-    return WaitUntil([&] { return Click(window), answered(); });
+bool ClickUntil(HWND window, Condition done) {
+    return WaitUntil([&] { return Click(window), WaitUntil(done, 5000); });
 }
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
@@ -64,7 +64,7 @@ public:
     static std::string Exe();  // the tuv.exe under test, as Wine names it
     // The next visible top-level window of the process owned by `owner` whose class begins with
     // `kind`: the sheet (no owner), a message box or a file dialog, the tip; null if none comes.
-    // An owned dialog is waited for until it is in front, where the keys go.
+    // An owned dialog is then waited for (up to 15 s) until it is in front, where the keys go.
     HWND Window(HWND owner, const char* kind = "#32770", DWORD ms = 15000) const;
     HWND Item(int id) const { return ::GetDlgItem(page, id); }
     bool EndsCleanly() const;  // ends by itself within 15 s, with exit code 0
