@@ -123,7 +123,6 @@ TEST(TuvUser, KeepsVariablesInFiles) {
     EXPECT_EQ(Bytes(second / "old.txt"), old);
 
     // Over 16 MB: refused with a message naming the file.
-    Settle(tuv.sheet);  // the last message box fully gone before the next click
     message = Next(tuv, Choose(tuv, IDC_OPEN, "huge.txt"));
     ASSERT_TRUE(message) << "a message that huge.txt is too large";
     EXPECT_NE(StaticTexts(message).find("huge.txt"), std::string::npos) << StaticTexts(message);
@@ -316,9 +315,8 @@ TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
         EXPECT_TRUE(pointAt(title, RGB(0, 0, 238))) << "the link's own colour again";
     }
     const std::string help = Tuv::Exe().substr(0, Tuv::Exe().rfind('\\') + 1) + "tuv.txt\r\n";
-    std::string opened;
-    ClickUntil(helpButton, [&] { return (opened = Opened(record, 3, 0)).size() > (newsletter + home).size(); });
-    EXPECT_EQ(opened.substr(0, (newsletter + home + help).size()), newsletter + home + help);
+    ClickUntil(helpButton, [&] { return Opened(record, 3, 0).size() > (newsletter + home).size(); });
+    EXPECT_EQ(Opened(record, 3).substr(0, (newsletter + home + help).size()), newsletter + home + help);
 }
 
 namespace {
@@ -331,7 +329,7 @@ bool MenuShown() { return ::IsWindowVisible(::FindWindowA("#32768", nullptr)); }
 // Right-clicks the icon as the shell reports it; again while the menu of the last choice is still
 // closing, when the program cannot open another yet.
 bool OpenTrayMenu(HWND tray) {
-    return WaitUntil([&] { return ::PostMessageA(tray, kTrayMessage, IDR_TRAY_MENU, WM_RBUTTONUP), WaitUntil(MenuShown, 1500); });
+    return RepeatUntil([&] { ::PostMessageA(tray, kTrayMessage, IDR_TRAY_MENU, WM_RBUTTONUP); }, MenuShown, 1500);
 }
 
 // Opens the icon's menu and clicks its command number `index` (separators not counted). The

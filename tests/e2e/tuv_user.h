@@ -33,12 +33,14 @@ POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-
 void MoveTo(POINT point);               // returns once the pointer is there
 void Click(HWND window);                // a left click in its middle
 void ClickAt(POINT point);
-// Clicks `window` until `done` holds within 5 s of a click: under Wine a click just after
+// Does `act` again until `done` holds within `each` ms of it: under Wine an input just after
 // another window showed or went may go astray (seen in full CI runs only).
-template <class Condition>
-bool ClickUntil(HWND window, Condition done) {
-    return WaitUntil([&] { return Click(window), WaitUntil(done, 5000); });
+template <class Act, class Condition>
+bool RepeatUntil(Act act, Condition done, DWORD each = 5000) {
+    return WaitUntil([&] { return act(), WaitUntil(done, each); });
 }
+template <class Condition>
+bool ClickUntil(HWND window, Condition done) { return RepeatUntil([&] { Click(window); }, done); }
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
