@@ -19,6 +19,7 @@ add_executable(tuv WIN32 ${tuv_sources} ${framework_entry} ${CMAKE_SOURCE_DIR}/r
 target_include_directories(tuv PRIVATE
   ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_DIR}/controls ${CMAKE_SOURCE_DIR}/tray ${CMAKE_SOURCE_DIR}/resources)
 target_link_libraries(tuv PRIVATE framework engine)
+calvo_manifest(tuv "Calvo expression calculator" COMMON_CONTROLS)
 # windres reads the icon and the help text beside tuv.rc; rebuild when they change.
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/tuv.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/resources/resource.h ${CMAKE_SOURCE_DIR}/resources/version.h

@@ -6,6 +6,8 @@ file(GLOB windows_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp
 add_executable(windows_tests ${windows_test_sources} ${tuv_sources} ${CMAKE_SOURCE_DIR}/resources/tuv.rc)
 target_include_directories(windows_tests PRIVATE $<TARGET_PROPERTY:tuv,INCLUDE_DIRECTORIES>)
 target_link_libraries(windows_tests PRIVATE framework engine shlwapi ${gtest_libs})
+# The program's classes run as in the program: UTF-8 texts, the common controls 6, the real DPI.
+calvo_manifest(windows_tests "Calvo's classes under test" COMMON_CONTROLS)
 # tuv.rc's own dependencies (help text, icon, version) are set where tuv is; they must hold here too.
 get_property(rc_depends SOURCE ${CMAKE_SOURCE_DIR}/resources/tuv.rc DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY OBJECT_DEPENDS)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/tuv.rc APPEND PROPERTY OBJECT_DEPENDS ${rc_depends})
