@@ -4,11 +4,13 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <fstream>
 #include <string>
+#include <vector>
 
+#include "app_title.h"
 #include "message_box.h"
 #include "resource.h"
+#include "text_encoding.h"
 #include "tuv_sheet.h"
 
 namespace {
@@ -17,16 +19,30 @@ constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVers
 constexpr const char* kLinkName = "Numbrio";
 
 // The "Startup" value of the user's Shell Folders key; false when missing or not a plain text.
+// Read at whatever length: in UTF-8 a folder of MAX_PATH characters takes up to three times as
+// many bytes.
 bool ReadStartupFolder(std::string& folder) {
     HKEY key = nullptr;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-    char value[255] = {};
-    DWORD size = sizeof(value), type = REG_NONE;
-    LONG error = ::RegQueryValueExA(key, "Startup", nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
+    DWORD size = 0, type = REG_NONE;
+    LONG error = ::RegQueryValueExA(key, "Startup", nullptr, &type, nullptr, &size);
+    std::vector<char> value(size + 1, '\0');
+    if (error == ERROR_SUCCESS && type == REG_SZ)
+        error = ::RegQueryValueExA(key, "Startup", nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size);
     ::RegCloseKey(key);
     if (error != ERROR_SUCCESS || type != REG_SZ) return false;
-    folder.assign(value, ::strnlen(value, size));
+    folder.assign(value.data(), ::strnlen(value.data(), size));
     return true;
+}
+
+// `bytes` as the whole content of `fileName`, flushed; false when it could not be written.
+bool WriteWholeFile(const std::string& fileName, const char* bytes, DWORD size) {
+    HANDLE file = ::CreateFileA(fileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = ::WriteFile(file, bytes, size, &written, nullptr) && written == size && ::FlushFileBuffers(file);
+    return ::CloseHandle(file) && ok;
 }
 
 }  // namespace
@@ -59,10 +75,7 @@ HRESULT CTuvSheet::CreateShortcut(std::string target, std::string linkPath, std:
     result = shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
     if (SUCCEEDED(result)) {
         linkPath += ".lnk";
-        int length = ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, linkPath.c_str(), -1, nullptr, 0);
-        std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
-        ::MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, linkPath.c_str(), -1, wide.data(), length);
-        result = file->Save(wide.c_str(), TRUE);
+        result = file->Save(ToUtf16(linkPath).c_str(), TRUE);
         if (result != S_OK) AfxMessageBox("Error creating Shortcut", MB_OK);
         file->Release();
     }
@@ -71,15 +84,7 @@ HRESULT CTuvSheet::CreateShortcut(std::string target, std::string linkPath, std:
 }
 
 std::string CTuvSheet::GetModuleFolder() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);  // cut: ask again with room for the whole path
-    }
+    std::string path = ThisProgramPath();
     size_t separator = path.rfind('\\');
     return separator == std::string::npos ? "\\" : path.substr(0, separator + 1);
 }
@@ -94,12 +99,7 @@ bool CTuvSheet::WriteResourceToFile(const char* type, UINT id, const std::string
     HGLOBAL loaded = ::LoadResource(module, resource);
     const char* bytes = loaded ? static_cast<const char*>(::LockResource(loaded)) : nullptr;
     DWORD size = ::SizeofResource(module, resource);
-    if (!bytes) return false;
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(bytes, size);
-    file.flush();
-    return static_cast<bool>(file);
+    return bytes && WriteWholeFile(fileName, bytes, size);
 }
 
 std::string CTuvSheet::WriteHelpText() {
@@ -107,10 +107,14 @@ std::string CTuvSheet::WriteHelpText() {
     if (WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName)) return fileName;
     if (!::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT")) return "";
     // A program folder the user cannot write to: the temporary folder serves instead.
-    char temp[MAX_PATH + 1] = {};
-    DWORD length = ::GetTempPathA(sizeof(temp), temp);
-    if (length == 0 || length > MAX_PATH) return "";
-    fileName = std::string(temp) + "tuv.txt";
+    std::string temp(MAX_PATH + 1, '\0');
+    DWORD length = ::GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
+    if (length > temp.size()) {  // too small: the size it needs, terminator included
+        temp.resize(length);
+        length = ::GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
+    }
+    if (length == 0 || length >= temp.size()) return "";
+    fileName = temp.substr(0, length) + "tuv.txt";
     return WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName) ? fileName : "";
 }
 

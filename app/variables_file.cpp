@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text_encoding.h"
+
 std::string FileDialogFilter(const char* filter) {
     std::string result(filter ? filter : "");
     for (char& c : result) {
@@ -49,8 +51,16 @@ FileResult ReadVariablesFile(const std::string& path, std::string& text) {
     bytes.resize(total);
     size_t zero = bytes.find('\0');
     if (zero != std::string::npos) bytes.resize(zero);
-    text = std::move(bytes);
+    text = DecodeVariablesText(std::move(bytes), ::GetACP(), LegacyAnsiCodePage());
     return FileResult::Ok;
+}
+
+std::string DecodeVariablesText(std::string bytes, UINT programCodePage, UINT legacyCodePage) {
+    if (programCodePage != CP_UTF8) return bytes;
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) bytes.erase(0, 3);
+    // A text that happens to be well-formed UTF-8 in the legacy code page too ("Ã©") reads as
+    // UTF-8: such pairs are rare in real text, and UTF-8 is what every file is saved in now.
+    return IsUtf8(bytes) ? bytes : ConvertCodePage(bytes, legacyCodePage, CP_UTF8);
 }
 
 namespace {

@@ -1,5 +1,7 @@
-// Variables files: the variables box's text byte for byte, read and written with no conversion.
-// No window code here; the page shows the dialogs and the messages.
+// Variables files: the variables box's text, saved byte for byte (UTF-8 without a byte-order mark
+// where the program runs in UTF-8). Reading takes UTF-8 files as they are and converts files
+// written in the legacy code page of older versions. No window code here; the page shows the
+// dialogs and the messages.
 #pragma once
 
 #include <windows.h>
@@ -31,8 +33,13 @@ enum class FileResult {
     ReplaceFailed  // the target could not be replaced (read-only, locked...)
 };
 
-// Reads the whole file; the text ends at its first zero byte, if any.
+// Reads the whole file; the text ends at its first zero byte, if any, and is then decoded.
 FileResult ReadVariablesFile(const std::string& path, std::string& text);
+
+// A file's text for a program whose code page is `programCodePage`. In UTF-8: a leading
+// byte-order mark goes, well-formed UTF-8 stays as it is, and anything else is a file of the
+// legacy code page `legacyCodePage`, converted. In any other code page the bytes stay as they are.
+std::string DecodeVariablesText(std::string bytes, UINT programCodePage, UINT legacyCodePage);
 
 // Writes `text` to a new file in the target's folder, flushes it, and only then puts it in the
 // target's place. On any failure the target is as it was and no temporary file stays behind.

@@ -13,6 +13,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 #include "batch.h"
@@ -50,6 +51,23 @@ bool ReadFile(const std::string& path, std::string& text) {
     return true;
 }
 
+#ifdef _WIN32
+// The arguments and texts are UTF-8 (the program's manifest asks Windows for that). A console
+// shows them right only while its output code page is UTF-8 too: set for the run, then put back.
+class Utf8Console {
+public:
+    Utf8Console() : m_previous(::GetConsoleOutputCP()) {
+        if (m_previous) ::SetConsoleOutputCP(CP_UTF8);
+    }
+    ~Utf8Console() {
+        if (m_previous) ::SetConsoleOutputCP(m_previous);
+    }
+
+private:
+    UINT m_previous;  // 0: no console (a pipe or a file takes the bytes as they are)
+};
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,6 +76,7 @@ int main(int argc, char** argv) {
     // Texts are bytes: no line-break translation on the way out or in.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
+    Utf8Console console;
 #endif
     std::string variablesPath, expression;
     bool details = false, raw = false, batch = false, haveExpression = false, optionsEnded = false;

@@ -10,8 +10,17 @@ std::string AppTitleFromPath(const std::string& path) {
     return name;
 }
 
-std::string AppTitleOfThisProgram() {
-    char path[MAX_PATH + 1] = {};
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return AppTitleFromPath(std::string(path, length < MAX_PATH ? length : MAX_PATH));
+std::string ThisProgramPath() {
+    // In UTF-8 a path of MAX_PATH characters takes up to three times as many bytes.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);  // cut: ask again with room for the whole path
+    }
 }
+
+std::string AppTitleOfThisProgram() { return AppTitleFromPath(ThisProgramPath()); }

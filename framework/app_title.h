@@ -7,5 +7,8 @@
 // a dot inside a folder name is no extension.
 std::string AppTitleFromPath(const std::string& path);
 
+// The full path of the running executable, however long.
+std::string ThisProgramPath();
+
 // The title of the running executable.
 std::string AppTitleOfThisProgram();

@@ -88,7 +88,8 @@ INT_PTR CPropertySheet::DoModal() {
 INT_PTR CPropertySheet::RunModalLoop() {
     MSG msg;
     while (m_hWnd && PropSheet_GetCurrentPageHwnd(m_hWnd) != nullptr) {
-        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        // Unicode messages: a typed letter beyond the 8-bit code page arrives whole.
+        BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));  // leave WM_QUIT for whoever runs next
             return IDCANCEL;
@@ -97,7 +98,7 @@ INT_PTR CPropertySheet::RunModalLoop() {
         if (WalkPreTranslateTree(m_hWnd, &msg)) continue;
         if (PropSheet_IsDialogMessage(m_hWnd, &msg)) continue;
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     // The sheet keeps the button that ended it.
     LRESULT result = m_hWnd ? ::SendMessageA(m_hWnd, PSM_GETRESULT, 0, 0) : 0;

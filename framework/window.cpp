@@ -44,7 +44,7 @@ bool CWnd::SubclassWindow(HWND hWnd) {
     Attach(hWnd);
     PreSubclassWindow();
     m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc)));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc)));
     if (!m_pfnSuper) {
         Detach();
         return false;
@@ -59,7 +59,7 @@ bool CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
 HWND CWnd::UnsubclassWindow() {
     HWND hWnd = m_hWnd;
     if (hWnd && m_pfnSuper) {
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     m_pfnSuper = nullptr;
     Detach();
@@ -108,8 +108,8 @@ LRESULT CALLBACK CWnd::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, L
     if (CWnd* creating = g_creating) {
         g_creating = nullptr;
         creating->Attach(hWnd);
-        creating->m_pfnSuper = &::DefWindowProcA;
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc));
+        creating->m_pfnSuper = &::DefWindowProcW;
+        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc));
         return StdWndProc(hWnd, message, wParam, lParam);
     }
     return ::DefWindowProcA(hWnd, message, wParam, lParam);
@@ -117,7 +117,7 @@ LRESULT CALLBACK CWnd::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, L
 
 LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = FromHandlePermanent(hWnd);
-    if (!wnd) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    if (!wnd) return ::DefWindowProcW(hWnd, message, wParam, lParam);
 
     MSG current{hWnd, message, wParam, lParam, 0, {0, 0}};
     const MSG* outer = wnd->m_currentMsg;
@@ -129,7 +129,7 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         // The window is gone: put the old procedure back and detach the object.
         WNDPROC super = wnd->m_pfnSuper;
         wnd->m_pfnSuper = nullptr;
-        if (super) ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
+        if (super) ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(super));
         wnd->Detach();
     }
     return result;
@@ -175,8 +175,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_pfnSuper) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
-    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+    if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {

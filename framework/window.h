@@ -1,5 +1,7 @@
 // CWnd: an object attached to an HWND. Every window we wrap is subclassed, so its messages pass
 // through WindowProc first; what a handler leaves alone goes on to the window's own procedure.
+// The procedures are Unicode ones, so that typed letters of any script reach the controls
+// unchanged; the helpers below speak the program's 8-bit texts (UTF-8) and the system converts.
 #pragma once
 
 #include <windows.h>

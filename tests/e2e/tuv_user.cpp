@@ -62,11 +62,14 @@ std::string StaticTexts(HWND dialog) {
 void Settle(HWND window) { ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr); }
 
 void Type(const std::string& text) {
-    for (char c : text) {
-        SHORT key = ::VkKeyScanA(c);
+    // Texts are UTF-8: a character beyond ASCII goes as the character itself, as an input method sends it.
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                          wide.data(), static_cast<int>(wide.size()))));
+    for (wchar_t c : wide) {
+        SHORT key = c < 0x80 ? ::VkKeyScanA(static_cast<char>(c)) : -1;
         if (key == -1) {
-            SendInputs({Key(0, KEYEVENTF_UNICODE, static_cast<unsigned char>(c)),
-                        Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<unsigned char>(c))});
+            SendInputs({Key(0, KEYEVENTF_UNICODE, c), Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, c)});
         } else if (key & 0x100) {
             SendInputs({Key(VK_SHIFT, 0), Key(key & 0xFF, 0), Key(key & 0xFF, KEYEVENTF_KEYUP), Key(VK_SHIFT, KEYEVENTF_KEYUP)});
         } else {
@@ -108,6 +111,13 @@ DWORD Setting(const std::string& title, const char* section, const char* name) {
     ::RegGetValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, RRF_RT_REG_DWORD, nullptr,
                    &value, &size);
     return value;
+}
+
+std::string SettingText(const std::string& title, const char* section, const char* name) {
+    char text[4096] = {};
+    DWORD size = sizeof(text);
+    ::RegGetValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return text;
 }
 
 void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text) {
@@ -167,12 +177,13 @@ Tuv::~Tuv() {
     ::CloseHandle(m_process.hProcess);
 }
 
-std::string Tuv::Exe() {
-    // Wine maps the Unix root to drive Z:.
-    std::string path = "Z:" TUV_EXE;
+std::string WinePath(const char* unixPath) {
+    std::string path = std::string("Z:") + unixPath;
     for (char& c : path) c = c == '/' ? '\\' : c;
     return path;
 }
+
+std::string Tuv::Exe() { return WinePath(TUV_EXE); }
 
 // The first top-level window of the process, from the front, for which `wanted` holds.
 template <class Wanted>

@@ -25,8 +25,9 @@ std::string StaticTexts(HWND dialog);  // a message box's texts, each followed b
 // Answers once the window's thread has handled everything sent to it before.
 void Settle(HWND window);
 
-// Real key presses into the window with the keyboard focus; a character with no key in the
-// keyboard map (Wine under Xvfb has none for "(" and ")") goes as the character itself.
+// Real key presses into the window with the keyboard focus, for a UTF-8 text; a character with no
+// key in the keyboard map (Wine under Xvfb has none for "(" and ")", nor for any letter beyond
+// ASCII) goes as the character itself.
 void Type(const std::string& text);
 void Press(WORD key);
 POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-left corner
@@ -44,6 +45,7 @@ bool ClickUntil(HWND window, Condition done) { return RepeatUntil([&] { Click(wi
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
+std::string SettingText(const std::string& title, const char* section, const char* name);
 void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text);
 void ForgetSettings(const std::string& title);  // removes the whole key
 
@@ -55,6 +57,7 @@ struct Folder {
     std::string operator/(const std::string& name) const { return (path / name).string(); }
 };
 std::string Bytes(const std::string& path);  // "<missing>" when there is no such file
+std::string WinePath(const char* unixPath);  // as Wine names it: the Unix root is drive Z:
 
 // One run of tuv.exe (by default the one under test), ended when the object goes if it is still
 // running. `fresh`: its settings key is removed first.

@@ -35,7 +35,10 @@ class VariablesFile : public ::testing::Test {
 TEST_F(VariablesFile, RoundTripKeepsEveryByte) {
     std::string large, every;
     for (int i = 0; i < 200000; ++i) large += "a" + std::to_string(i) + "=" + std::to_string(i) + "*2\r\n";
-    for (int c = 1; c < 256; ++c) every.push_back(static_cast<char>(c));
+    // Every byte but zero that a text holds in UTF-8: ASCII, and the lead and continuation bytes
+    // of two-, three- and four-byte letters.
+    for (int c = 1; c < 128; ++c) every.push_back(static_cast<char>(c));
+    every += "\u00e9\u00ff\u0434\u07ff\u0800\u8a08\uffff\U00010000\U0010ffff";
     // The large text first: each later, shorter one must replace it whole.
     for (const std::string& text : {large, every, std::string("a=1\nb=2\rc=3\r\n\r\n"), std::string()}) {
         ASSERT_EQ(WriteVariablesFile(Path("v.txt"), text), FileResult::Ok);
@@ -75,6 +78,26 @@ TEST_F(VariablesFile, AFailedSaveLeavesTheOldFileWhole) {
     EXPECT_EQ(Listing(), "old.txt:a=1\r\nb=2");
     ::SetFileAttributesA(Path("old.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(WriteVariablesFile(Path("no such folder\\v.txt"), "x=1"), FileResult::CannotCreate);
+}
+
+TEST(VariablesFileText, UTF8AsItIsAndOlderFilesFromTheirCodePage) {
+    // The file's bytes, the program's code page and the legacy one, and the text the box shows.
+    struct Case { std::string bytes; UINT program, legacy; std::string text; };
+    const Case cases[] = {
+        {"x=1", CP_UTF8, 1252, "x=1"},
+        {"caf\xC3\xA9=1", CP_UTF8, 1252, "caf\xC3\xA9=1"},                   // UTF-8 as it is
+        {"\xEF\xBB\xBF\xD0\xB4=1", CP_UTF8, 1252, "\xD0\xB4=1"},               // its byte-order mark goes
+        {"caf\xE9=1", CP_UTF8, 1252, "caf\xC3\xA9=1"},                        // Windows-1252
+        {"\xE4\xEB=1", CP_UTF8, 1251, "\xD0\xB4\xD0\xBB=1"},                   // Windows-1251: дл
+        {"\xC3\xA9", CP_UTF8, 1252, "\xC3\xA9"},                             // "Ã©" reads as "é"
+        {"\xC0\xAF", CP_UTF8, 1252, "\xC3\x80\xC2\xAF"},                      // overlong: not UTF-8
+        {"\xED\xA0\x80", CP_UTF8, 1252, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},      // a surrogate
+        {"\xF4\x90\x80\x80", CP_UTF8, 1252, "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // past U+10FFFF
+        {"a\xC3", CP_UTF8, 1252, "a\xC3\x83"},                                // cut short
+        {"caf\xE9=1", 1252, 1252, "caf\xE9=1"},                               // before UTF-8: bytes as they are
+        {"\xEF\xBB\xBFx", 1252, 1252, "\xEF\xBB\xBFx"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(DecodeVariablesText(c.bytes, c.program, c.legacy), c.text) << c.bytes;
 }
 
 TEST(VariablesFileNames, RememberedFolderAndDialogFilter) {
