@@ -8,15 +8,18 @@
 #include "history.h"
 #include "message_box.h"
 #include "resource.h"
+#include "screen_scale.h"
 #include "variable_sheet.h"
 #include "variables_file.h"
 #include "win_app.h"
 
 namespace {
 
+// "Courier" is a bitmap font on Windows, in a few sizes and Western letters only: its TrueType
+// twin scales with the screen, and with the default character set it shows names in any script.
 HFONT MakeCourier(int height, int weight) {
-    return ::CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, "Courier");
+    return ::CreateFontA(Scaled(height), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN, "Courier New");
 }
 
 void SetFont(CWnd& control, HFONT font) {
@@ -88,7 +91,7 @@ BOOL CTuvPage1::OnInitDialog() {
     SetFont(m_ctlVariables, m_fontInput);
     SetFont(m_ctlExpression, m_fontInput);
     SetFont(m_ctlDetails, m_fontInput);
-    m_ctlVariables.SetMargins(5, 5);
+    m_ctlVariables.SetMargins(Scaled(5), Scaled(5));
     m_ctlVariables.SendMessage(EM_SETLIMITTEXT, kVariablesTextLimit);
     m_fontResult = MakeCourier(20, FW_BOLD);
     SetFont(m_ctlResult, m_fontResult);

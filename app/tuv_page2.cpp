@@ -1,6 +1,8 @@
 #include "tuv_page2.h"
 
 #include "resource.h"
+#include "screen_scale.h"
+#include "text_encoding.h"
 
 const char* const kHomePageAddress = "https://www.quandor-technologies.example";
 const char* const kNewsletterAddress = "https://news.quandor-technologies.example/subscribe";
@@ -8,7 +10,8 @@ const char* const kAddressQuery = "?tuv";
 
 namespace {
 
-constexpr const char* kOwnerLine = "\xA9 1998-2026 Quandor Technologies. All rights reserved.";
+// In UTF-8 ("\xC2\xA9" is the sign ©), and shown in whatever code page the program runs in.
+constexpr const char* kOwnerLine = "\xC2\xA9 1998-2026 Quandor Technologies. All rights reserved.";
 
 }  // namespace
 
@@ -27,11 +30,11 @@ void CTuvPage2::DoDataExchange(CDataExchange* dx) {
 
 BOOL CTuvPage2::OnInitDialog() {
     CPropertyPage::OnInitDialog();
-    m_fontTitle = ::CreateFontA(20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+    m_fontTitle = ::CreateFontA(Scaled(20), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 DEFAULT_QUALITY, 0x10, "Arial");
     m_ctlTitle.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontTitle), TRUE);
     m_linkNewsletter.SetUrl(std::string(kNewsletterAddress) + kAddressQuery);
-    m_ctlOwnerLine.SetWindowText(kOwnerLine);
+    m_ctlOwnerLine.SetWindowText(FromUtf8(kOwnerLine));
     m_btnHomePage.SetWindowText(kHomePageAddress);
     return TRUE;
 }

@@ -7,25 +7,39 @@ CSystemTray theTray;
 
 namespace {
 constexpr int kApplyButton = 12321;  // the sheet's Apply Now button
+
+// Icon 129 drawn for `width` × `height`: the icon holds images for every usual size and scaling,
+// where one image shrunk or stretched would blur.
+HICON LoadProgramIcon(int width, int height) {
+    return static_cast<HICON>(
+        ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TUV), IMAGE_ICON, width, height, 0));
 }
+}  // namespace
 
 CTuvSheet::CTuvSheet(CWnd* parent)
-    : CPropertySheet(IDS_CAPTION, parent, 0), m_hIcon(nullptr), m_bRunAtStart(0), m_bMinimize(0) {
+    : CPropertySheet(IDS_CAPTION, parent, 0), m_hIcon(nullptr), m_hSmallIcon(nullptr), m_bRunAtStart(0), m_bMinimize(0) {
     AddPage(&m_pageExpression);
     AddPage(&m_pageAbout);
     CWinApp* app = AfxGetApp();
-    m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TUV));
+    m_hIcon = LoadProgramIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    m_hSmallIcon = LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
     m_bMinimize = app->GetProfileInt("Settings", "Minimize", 0);
     m_bRunAtStart = app->GetProfileInt("Settings", "Run At Start", 0);
+}
+
+CTuvSheet::~CTuvSheet() {
+    // The window and the tray icon that showed them are gone by now.
+    for (HICON icon : {m_hIcon, m_hSmallIcon})
+        if (icon) ::DestroyIcon(icon);
 }
 
 BOOL CTuvSheet::OnInitDialog() {
     BOOL result = CPropertySheet::OnInitDialog();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     RearrangeButtons();
 
-    if (!theTray.Create(nullptr, kTrayMessage, "Calvo", m_hIcon, IDR_TRAY_MENU)) return -1;
+    if (!theTray.Create(nullptr, kTrayMessage, "Calvo", m_hSmallIcon, IDR_TRAY_MENU)) return -1;
     theTray.SetDefaultMenuItem(0, TRUE);
     theTray.HideIcon();
     if (AfxGetApp()->GetProfileInt("Settings", "Minimize", 0)) PostMessage(WM_COMMAND, IDOK, 0);

@@ -18,6 +18,7 @@ constexpr UINT kTrayMessage = WM_USER + 10;
 class CTuvSheet : public CPropertySheet {
 public:
     explicit CTuvSheet(CWnd* parent = nullptr);
+    ~CTuvSheet() override;
 
     // Enter outside the variables box evaluates while the Expression page is active.
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -25,7 +26,8 @@ public:
 
     CTuvPage1 m_pageExpression;
     CTuvPage2 m_pageAbout;
-    HICON m_hIcon;
+    HICON m_hIcon;       // icon 129 at the system's size for large icons
+    HICON m_hSmallIcon;  // and at the size of small ones: the caption's and the tray's
     int m_bRunAtStart;
     int m_bMinimize;
 

@@ -1,33 +1,40 @@
 #include "balloon_geometry.h"
 
-BalloonLayout ComputeBalloonLayout(int width, int height, int tailSide) {
+#include "screen_scale.h"
+
+BalloonLayout ComputeBalloonLayout(int width, int height, int tailSide, int dpi) {
+    auto px = [dpi](int pixels) { return ScalePixels(pixels, dpi); };
     BalloonLayout layout;
-    const int L = 0, T = 0, R = width, B = height;
+    layout.size = SIZE{px(width), px(height)};
+    const int L = 0, T = 0, R = layout.size.cx, B = layout.size.cy;
     const int h = B / 2;
     layout.body = RECT{L, T, R, B};
+    layout.corner = px(12);
     switch (tailSide) {
     case kTailLeft:
-        layout.body.left = L + 10;
-        layout.tail[0] = {L, h - 10};
-        layout.tail[1] = {L + 15, h - 10};
-        layout.tail[2] = {L + 15, h + 5};
+        layout.body.left = L + px(10);
+        layout.tail[0] = {L, h - px(10)};
+        layout.tail[1] = {L + px(15), h - px(10)};
+        layout.tail[2] = {L + px(15), h + px(5)};
         break;
     case kTailTop:
-        layout.body.top = T + 10;
-        layout.tail[0] = {L + 10, T};
-        layout.tail[1] = {L + 10, T + 15};
-        layout.tail[2] = {L + 25, T + 15};
+        layout.body.top = T + px(10);
+        layout.tail[0] = {L + px(10), T};
+        layout.tail[1] = {L + px(10), T + px(15)};
+        layout.tail[2] = {L + px(25), T + px(15)};
         break;
     case kTailBottom:
-        layout.body.bottom = B - 10;
-        layout.tail[0] = {L + 10, B};
-        layout.tail[1] = {L + 10, B - 15};
-        layout.tail[2] = {L + 25, B - 15};
+        layout.body.bottom = B - px(10);
+        layout.tail[0] = {L + px(10), B};
+        layout.tail[1] = {L + px(10), B - px(15)};
+        layout.tail[2] = {L + px(25), B - px(15)};
         break;
     default:
         return layout;
     }
-    layout.text = RECT{layout.body.left + 8, layout.body.top + 8, layout.body.right - 8, layout.body.bottom - 8};
+    const int margin = px(8);
+    layout.text = RECT{layout.body.left + margin, layout.body.top + margin, layout.body.right - margin,
+                       layout.body.bottom - margin};
     layout.valid = true;
     return layout;
 }

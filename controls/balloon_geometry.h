@@ -8,13 +8,16 @@ enum BalloonTailSide { kTailLeft = 0, kTailTop = 1, kTailBottom = 2 };
 
 struct BalloonLayout {
     bool valid = false;  // false for a tail side with no layout
+    SIZE size{};         // the window's size
     RECT body{};         // the rounded body, in client coordinates
+    int corner = 0;      // the width and height of the ellipse that rounds its corners
     POINT tail[3]{};     // the tail's triangle
     RECT text{};         // where title and text are drawn
 };
 
-// The layout of a tip of width × height pixels with its tail on `tailSide`.
-BalloonLayout ComputeBalloonLayout(int width, int height, int tailSide);
+// The layout of a tip of width × height pixels with its tail on `tailSide`, all of it sized at
+// 96 DPI and drawn on a screen of `dpi`.
+BalloonLayout ComputeBalloonLayout(int width, int height, int tailSide, int dpi = 96);
 
 // Where a tip of width × height whose top-left corner should be at (x, y) goes, so that it lies
 // on a screen of screenWidth × screenHeight: negative coordinates become 0, a tip past the

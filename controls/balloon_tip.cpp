@@ -2,6 +2,7 @@
 
 #include "balloon_geometry.h"
 #include "message_box.h"
+#include "screen_scale.h"
 
 CBalloonTip::CBalloonTip() : m_strClassName(CWnd::RegisterClassOnce(0, nullptr, nullptr, nullptr)) {}
 
@@ -23,8 +24,11 @@ void CBalloonTip::ReleaseResources() {
 
 BOOL CBalloonTip::Create(CWnd* owner) {
     HWND parent = owner ? owner->m_hWnd : nullptr;
-    return CreateEx(0, m_strClassName, nullptr, WS_POPUP, 0, 0, m_nWidth, m_nHeight, parent, nullptr) ? TRUE : FALSE;
+    SIZE size = Layout().size;
+    return CreateEx(0, m_strClassName, nullptr, WS_POPUP, 0, 0, size.cx, size.cy, parent, nullptr) ? TRUE : FALSE;
 }
+
+BalloonLayout CBalloonTip::Layout() const { return ComputeBalloonLayout(m_nWidth, m_nHeight, m_nTailSide, ScreenDpi()); }
 
 void CBalloonTip::AddTool(CWnd* control, const std::string& text, const std::string& title, COLORREF crText,
                           int seconds) {
@@ -42,7 +46,7 @@ const BalloonTool* CBalloonTip::FindTool(HWND control) const {
 }
 
 HRGN CBalloonTip::MakeWindowRegion() const {
-    BalloonLayout layout = ComputeBalloonLayout(m_nWidth, m_nHeight, m_nTailSide);
+    BalloonLayout layout = Layout();
     HRGN region = ::CreateRectRgnIndirect(&layout.body);
     if (region && m_rgnTail && m_rgnBody && ::CombineRgn(region, m_rgnTail, m_rgnBody, RGN_OR) != ERROR) return region;
     if (region) ::DeleteObject(region);
@@ -51,10 +55,11 @@ HRGN CBalloonTip::MakeWindowRegion() const {
 }
 
 int CBalloonTip::OnCreate() {
-    BalloonLayout layout = ComputeBalloonLayout(m_nWidth, m_nHeight, m_nTailSide);
+    BalloonLayout layout = Layout();
     if (!layout.valid) return -1;  // no triangle for that side
     m_rcText = layout.text;
-    m_rgnBody = ::CreateRoundRectRgn(layout.body.left, layout.body.top, layout.body.right, layout.body.bottom, 12, 12);
+    m_rgnBody = ::CreateRoundRectRgn(layout.body.left, layout.body.top, layout.body.right, layout.body.bottom,
+                                     layout.corner, layout.corner);
     m_rgnTail = ::CreatePolygonRgn(layout.tail, 3, ALTERNATE);
     m_rgnWindow = MakeWindowRegion();
     if (!m_rgnWindow) return -1;
@@ -65,8 +70,9 @@ int CBalloonTip::OnCreate() {
     } else if (shape) {
         ::DeleteObject(shape);
     }
-    m_fontBody = ::CreateFontA(m_nFontHeight, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, m_strFontName.c_str());
-    m_fontTitle = ::CreateFontA(m_nFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, FF_ROMAN, "Verdana");
+    const int fontHeight = Scaled(m_nFontHeight);
+    m_fontBody = ::CreateFontA(fontHeight, 0, 0, 0, 0, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, m_strFontName.c_str());
+    m_fontTitle = ::CreateFontA(fontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, FF_ROMAN, "Verdana");
     return 0;
 }
 
@@ -194,8 +200,9 @@ void CBalloonTip::RelayEvent(const MSG* msg) {
 }
 
 void CBalloonTip::ShowAt(int x, int y, int seconds) {
-    POINT at = PlaceBalloon(x, y, m_nWidth, m_nHeight, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
-    ::SetWindowPos(m_hWnd, HWND_TOP, at.x, at.y, m_nWidth, m_nHeight, SWP_NOACTIVATE);
+    SIZE size = Layout().size;
+    POINT at = PlaceBalloon(x, y, size.cx, size.cy, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    ::SetWindowPos(m_hWnd, HWND_TOP, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE);
     ShowWindow(SW_SHOWNOACTIVATE);
     // A new text on a tip that was already showing must be painted again.
     ::InvalidateRect(m_hWnd, nullptr, TRUE);

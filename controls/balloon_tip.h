@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "balloon_geometry.h"
 #include "window.h"
 
 struct BalloonTool {
@@ -27,7 +28,7 @@ public:
     ~CBalloonTip() override;
 
     // Set m_nWidth, m_nHeight and m_nTailSide (and the font members) before: the shape and the
-    // fonts are made once, here.
+    // fonts are made once, here. Sizes are pixels at 96 DPI, scaled to the screen's.
     BOOL Create(CWnd* owner);
     // Registers `control` (again: the old record goes); a negative time takes m_nDefaultSeconds.
     void AddTool(CWnd* control, const std::string& text, const std::string& title, COLORREF crText, int seconds);
@@ -75,6 +76,8 @@ protected:
     void OnTimer(UINT_PTR id) override;
 
 private:
+    // The shape and size of the window on this screen.
+    BalloonLayout Layout() const;
     // The union of the tail and the body; null when combining fails (the message is shown).
     HRGN MakeWindowRegion() const;
     void ReleaseResources();

@@ -91,7 +91,7 @@ TEST(TuvUser, TypesASheetAndReadsTheReport) {
 // file was chosen; a save that fails, New's question, a file too large to open, the close box.
 TEST(TuvUser, KeepsVariablesInFiles) {
     Folder first, second;
-    const std::string text = "x=1\r\n\ty=x*2  \r\nname=\"caf\xe9\"", old = "old=1";
+    const std::string text = "x=1\r\n\ty=x*2  \r\nname=\"café\"", old = "old=1";
     std::ofstream(first / "sheet.txt", std::ios::binary) << text;
     std::ofstream(second / "old.txt", std::ios::binary) << old;
     ::SetFileAttributesA((second / "old.txt").c_str(), FILE_ATTRIBUTE_READONLY);
@@ -231,8 +231,11 @@ struct ClassesValue {
     }
 };
 
-// A handler for an address scheme or a file type that only notes what it is asked to open.
-std::string Recorder(const std::string& record) { return "cmd.exe /c echo %1>>\"" + record + "\""; }
+// A handler for an address scheme or a file type that only notes what it is asked to open, every
+// letter of it, in `record` (tests/e2e/recorder.cpp).
+std::string Recorder(const std::string& record) {
+    return "\"" + WinePath(TUV_RECORDER) + "\" \"" + record + "\" \"%1\"";
+}
 // What the recorder noted, once it holds `count` lines (or `ms` have passed).
 std::string Opened(const std::string& record, int count, DWORD ms = 20000) {
     std::string lines;
@@ -416,3 +419,87 @@ TEST(TuvUser, WorksFromTheTray) {
     ::PostMessageA(tray, kTrayMessage, IDR_TRAY_MENU, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(sheet) != 0; })) << "a double click shows the window";
 }
+
+// A user whose names are in any script: the program copied into a folder named in Cyrillic and
+// Japanese, a sheet whose names are Cyrillic and CJK typed and evaluated, kept in the history; a
+// UTF-8 file (with its byte-order mark) and a file of an older version in Windows-1252 open as the
+// letters they hold; a save under a Cyrillic name writes UTF-8; Help opens the text beside the program.
+TEST(TuvUser, WorksInAnyScript) {
+    Folder base;
+    const std::string folder = base.path.string() + "\\Программы 計算";
+    const std::string exe = folder + "\\tuv.exe", record = base / "opened.txt";
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr) && ::CopyFileA(Tuv::Exe().c_str(), exe.c_str(), FALSE)) << folder;
+    ClassesValue viewer("txtfile\\shell\\open\\command", Recorder(record).c_str());
+    Tuv tuv(true, exe);
+    ASSERT_TRUE(tuv.page) << "the Expression page of the copy in " << folder;
+
+    const std::string sheet = "xд=1\r\nxж=2\r\n名前=3", expression = "xд+xж+名前";
+    for (const char* line : {"xд=1", "xж=2", "名前=3"}) {
+        Type(line);
+        if (line[0] == 'x') Press(VK_RETURN);
+    }
+    Press(VK_TAB);
+    Type(expression);
+    Press(VK_RETURN);
+    EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "6"), "6") << "three names, none taken for another";
+    EXPECT_EQ(Text(tuv.Item(IDC_VARIABLES)), sheet);
+    EXPECT_EQ(SettingText("tuv", "Expressions", "1"), expression) << "the history, through the registry";
+
+    const std::string utf8 = "π=3.14159\r\nкруг=2*π";
+    std::ofstream(folder + "\\utf8.txt", std::ios::binary) << "\xEF\xBB\xBF" << utf8;
+    std::ofstream(folder + "\\legacy.txt", std::ios::binary) << "caf\xE9=1\r\nna\xEFve=2";
+    StoreSetting("tuv", "Path", "TXT", folder + "\\*.TXT");
+    for (auto [file, text] : {std::pair{"utf8.txt", utf8}, {"legacy.txt", "café=1\r\nnaïve=2"}}) {
+        ASSERT_TRUE(Choose(tuv, IDC_OPEN, file)) << "an Open dialog for " << file;
+        EXPECT_EQ(TextOnceIs(tuv.Item(IDC_VARIABLES), text), text) << file;
+    }
+    const std::string saved = folder + "\\сохранено.txt";
+    ASSERT_TRUE(Choose(tuv, IDC_SAVE, saved)) << "a Save dialog";
+    EXPECT_TRUE(WaitUntil([&] { return Bytes(saved) == "café=1\r\nnaïve=2"; })) << Bytes(saved);
+
+    ClickUntil(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help"), [&] { return Opened(record, 1, 0).size() > 0; });
+    EXPECT_EQ(Opened(record, 1), folder + "\\tuv.txt\r\n");
+    EXPECT_EQ(Bytes(folder + "\\tuv.txt").substr(0, 11), "Calvo 1.0\r\n");
+}
+
+namespace {
+
+// The screen's DPI of the programs started while it lives (Wine reads it as each one starts):
+// 144 is Windows' 150 % display scaling. Afterwards the default, 96, again.
+struct ScreenDpi {
+    explicit ScreenDpi(DWORD dpi) {
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+    }
+    ~ScreenDpi() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels"); }
+};
+
+}  // namespace
+
+// At 150 % the sizes the program sets itself grow with the dialogs: the tip and the result's
+// text are half as large again as at 100 %.
+TEST(TuvUser, GrowsWithTheDisplayScaling) {
+    SIZE tip[2]{};
+    int ink[2]{};
+    for (int i : {0, 1}) {
+        ScreenDpi dpi(i == 0 ? 96 : 144);
+        Tuv tuv;
+        ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
+        HWND result = tuv.Item(IDC_RESULT), variables = tuv.Item(IDC_VARIABLES), shown = nullptr;
+        Press(VK_TAB);
+        Type("12345*8");
+        Press(VK_RETURN);
+        ASSERT_EQ(TextOnceIs(result, "98760"), "98760");
+        ink[i] = InkWidth(result, ::GetSysColor(COLOR_WINDOWTEXT));
+        MoveTo(At(tuv.Item(IDC_NEW), 5, 5));
+        MoveTo(At(variables, 40, 20));
+        EXPECT_TRUE(WaitUntil([&] { return (shown = tuv.Window(tuv.sheet, "TuvWnd", 0)) != nullptr; })) << "the tip";
+        RECT r{};
+        ::GetWindowRect(shown, &r);
+        tip[i] = {r.right - r.left, r.bottom - r.top};
+    }
+    EXPECT_EQ(std::to_string(tip[0].cx) + "x" + std::to_string(tip[0].cy), "200x125");
+    EXPECT_EQ(std::to_string(tip[1].cx) + "x" + std::to_string(tip[1].cy), "300x188");
+    // Glyphs advance by whole pixels: 11 at 96 DPI, 16 at 144 in Wine's Courier New.
+    EXPECT_NEAR(static_cast<double>(ink[1]) / ink[0], 1.5, 0.1) << ink[0] << " and " << ink[1] << " pixels wide";
+}
+

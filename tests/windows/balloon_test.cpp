@@ -13,18 +13,25 @@ std::string Text(const RECT& r) {
 }
 
 TEST(Balloon, Layout) {
-    // A 200 x 125 tip: body, text 8 inside it, and the tail's three corners, which leave the 10
-    // pixels between the body and the pointer; a left tail sits at half the height.
-    const std::pair<int, const char*> cases[] = {
-        {kTailTop, "0,10,200,125 8,18,192,117 10,0 10,15 25,15"},
-        {kTailLeft, "10,0,200,125 18,8,192,117 0,52 15,52 15,67"},
-        {kTailBottom, "0,0,200,115 8,8,192,107 10,125 10,110 25,110"},
+    // A 200 x 125 tip: its size, body, corner, text 8 inside the body, and the tail's three
+    // corners, which leave the 10 pixels between the body and the pointer; a left tail sits at
+    // half the height. At other DPIs every length is scaled to the nearest pixel, halves up.
+    struct Case { int side, dpi; const char* layout; };
+    const Case cases[] = {
+        {kTailTop, 96, "200x125 0,10,200,125 12 8,18,192,117 10,0 10,15 25,15"},
+        {kTailLeft, 96, "200x125 10,0,200,125 12 18,8,192,117 0,52 15,52 15,67"},
+        {kTailBottom, 96, "200x125 0,0,200,115 12 8,8,192,107 10,125 10,110 25,110"},
+        {kTailTop, 144, "300x188 0,15,300,188 18 12,27,288,176 15,0 15,23 38,23"},
+        {kTailLeft, 144, "300x188 15,0,300,188 18 27,12,288,176 0,79 23,79 23,102"},
+        {kTailTop, 120, "250x156 0,13,250,156 15 10,23,240,146 13,0 13,19 31,19"},
+        {kTailBottom, 192, "400x250 0,0,400,230 24 16,16,384,214 20,250 20,220 50,220"},
     };
-    for (auto [side, expected] : cases) {
-        BalloonLayout l = ComputeBalloonLayout(200, 125, side);
-        std::string seen = Text(l.body) + " " + Text(l.text);
+    for (const Case& c : cases) {
+        BalloonLayout l = ComputeBalloonLayout(200, 125, c.side, c.dpi);
+        std::string seen = std::to_string(l.size.cx) + "x" + std::to_string(l.size.cy) + " " + Text(l.body) + " " +
+                           std::to_string(l.corner) + " " + Text(l.text);
         for (POINT p : l.tail) seen += " " + std::to_string(p.x) + "," + std::to_string(p.y);
-        EXPECT_EQ(seen, expected);
+        EXPECT_EQ(seen, c.layout) << c.dpi;
     }
 }
 
