@@ -19,4 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT
   "-static -static-libgcc -static-libstdc++ -Wl,--stack,16777216 -Wl,--no-insert-timestamp")
 
+# Release programs are shipped: no symbols or debug information (most of a static exe's size).
+# Debug builds keep theirs.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec.sh ${wine_exec_options})

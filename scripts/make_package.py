@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """The release package's zip, byte for byte the same for the same programs: entries in a fixed
-order with a fixed date and permissions, the read-me in CRLF lines. The version is read from
-tuv.exe's own version resource, so the name and the program cannot disagree.
+order with a fixed date and permissions, the read-me in CRLF lines, and SHA256SUMS (the
+sha256sum format) of the other three. The version is read from tuv.exe's own version resource,
+so the name and the program cannot disagree.
 
     make_package.py BUILD_DIR README_TEMPLATE OUT_DIR     writes OUT_DIR/calvo-<version>-win32.zip
     make_package.py --version EXE                         prints EXE's ProductVersion
 """
+import hashlib
 import os
 import sys
 import zipfile
@@ -47,10 +49,13 @@ def main(args):
     text = open(readme, encoding="ascii").read().replace("@VERSION@", version)
     os.makedirs(out, exist_ok=True)
     path = os.path.join(out, f"calvo-{version}-win32.zip")
+    files = {name: open(program, "rb").read() for name, program in programs.items()}
+    files["README.txt"] = "\r\n".join(text.splitlines()).encode("ascii") + b"\r\n"
+    files["SHA256SUMS"] = "".join(f"{hashlib.sha256(content).hexdigest()}  {name}\n"
+                                  for name, content in files.items()).encode("ascii")
     with zipfile.ZipFile(path + ".part", "w") as archive:
-        for name, program in programs.items():
-            add(archive, name, open(program, "rb").read())
-        add(archive, "README.txt", "\r\n".join(text.splitlines()).encode("ascii") + b"\r\n")
+        for name, content in files.items():
+            add(archive, name, content)
     os.replace(path + ".part", path)
     print(path)
 
