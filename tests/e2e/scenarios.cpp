@@ -33,123 +33,94 @@ HWND Next(const Tuv& tuv, HWND after) {
     return WaitUntil([&] { return !::IsWindowVisible(after); }) ? tuv.Window(tuv.sheet) : nullptr;
 }
 
+// How wide on the screen `window` draws in exactly `colour`, from the first such pixel to the last.
+int InkWidth(HWND window, COLORREF colour) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    HDC screen = ::GetDC(nullptr);
+    LONG left = rect.right, right = rect.left - 1;
+    for (LONG y = rect.top; y < rect.bottom; ++y)
+        for (LONG x = rect.left; x < rect.right; ++x)
+            if (::GetPixel(screen, x, y) == colour) left = std::min(left, x), right = std::max(right, x);
+    ::ReleaseDC(nullptr, screen);
+    return static_cast<int>(std::max(0L, right - left + 1));
+}
+bool Shows(HWND window, COLORREF colour) { return InkWidth(window, colour) > 0; }
+
+// The screen's DPI of the programs started while it lives (Wine reads it as each one starts):
+// 144 is Windows' 150 % display scaling. Afterwards the default, 96, again.
+struct ScreenDpi {
+    explicit ScreenDpi(DWORD dpi) {
+        ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof(dpi));
+    }
+    ~ScreenDpi() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels"); }
+};
+
 }  // namespace
 
 // The tip follows the pointer over the variables box and goes at the first key. The user types a
 // sheet in any order: Enter there starts a new line, Enter in the expression box evaluates. The
 // result and the trimmed variables show, Details swaps the report in and back; Escape ends it all.
+// Once at 100 % display scaling and once at 150 %, where the tip and the typed text, whose sizes
+// the program sets itself, are half as large again.
 TEST(TuvUser, TypesASheetAndReadsTheReport) {
-    Tuv tuv;
-    ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
-    HWND variables = tuv.Item(IDC_VARIABLES);  // it has the focus: the page's first control
-    MoveTo(At(tuv.Item(IDC_NEW), 5, 5));
-    HWND tip = nullptr;
-    for (POINT to : {At(variables, 40, 20), At(variables, 80, 30)}) {
-        MoveTo(to);
-        RECT r{};
-        EXPECT_TRUE(WaitUntil([&] {
-            tip = tip ? tip : tuv.Window(tuv.sheet, "TuvWnd", 0);
-            return tip && ::IsWindowVisible(tip) && ::GetWindowRect(tip, &r) && r.left == to.x && r.top == to.y;
-        })) << "a tip at the pointer (" << to.x << "," << to.y << "), seen at (" << r.left << "," << r.top << ")";
-    }
-    Press(VK_RETURN);
-    ASSERT_EQ(TextOnceIs(variables, "\r\n"), "\r\n");
-    EXPECT_FALSE(::IsWindowVisible(tip)) << "the tip once a key has been handled";
-
-    // c uses names defined below it; blank lines and blanks around the sheet are trimmed away.
-    for (const char* line : {"  c=a+b+d", "b=47", "a=23", "d=5/2  "}) {
-        Type(line);
-        Press(VK_RETURN);
-    }
-    const std::string typed = "\r\n  c=a+b+d\r\nb=47\r\na=23\r\nd=5/2  \r\n";
-    EXPECT_EQ(TextOnceIs(variables, typed), typed);
-    Press(VK_TAB);  // on to the expression box
-    Type("(c)*2");
-    Press(VK_RETURN);
-    EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "145"), "145");
-    EXPECT_EQ(Text(variables), "c=a+b+d\r\nb=47\r\na=23\r\nd=5/2");
-    EXPECT_EQ(Text(tuv.Item(IDC_EXPRESSION)), "(c)*2");
-
-    const HWND swapped[] = {tuv.Item(IDC_EXPRESSION), tuv.Item(IDC_RESULT), tuv.Item(IDC_EXPRESSION_FRAME)};
-    HWND report = tuv.Item(IDC_DETAILS_BOX);
-    for (bool details : {true, false}) {
-        EXPECT_TRUE(ClickUntil(tuv.Item(IDC_DETAILS), [&] {
-            return (::IsWindowVisible(report) != 0) == details &&
-                   std::none_of(std::begin(swapped), std::end(swapped), [&](HWND w) { return (::IsWindowVisible(w) != 0) == details; });
-        })) << (details ? "the report in place of the expression and the result" : "the expression and the result back");
-        if (details) {
-            EXPECT_EQ(Text(report), "C = 72.5\r\nB = 47\r\nA = 23\r\nD = 2.5\r\n");
+    SIZE tipSize[2]{};
+    int ink[2]{};
+    for (int i : {0, 1}) {
+        ScreenDpi dpi(i == 0 ? 96 : 144);
+        Tuv tuv;
+        ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
+        HWND variables = tuv.Item(IDC_VARIABLES);  // it has the focus: the page's first control
+        MoveTo(At(tuv.Item(IDC_NEW), 5, 5));
+        HWND tip = nullptr;
+        for (POINT to : {At(variables, 40, 20), At(variables, 80, 30)}) {
+            MoveTo(to);
+            RECT r{};
+            EXPECT_TRUE(WaitUntil([&] {
+                tip = tip ? tip : tuv.Window(tuv.sheet, "TuvWnd", 0);
+                return tip && ::IsWindowVisible(tip) && ::GetWindowRect(tip, &r) && r.left == to.x && r.top == to.y;
+            })) << "a tip at the pointer (" << to.x << "," << to.y << "), seen at (" << r.left << "," << r.top << ")";
+            tipSize[i] = {r.right - r.left, r.bottom - r.top};
         }
+        Press(VK_RETURN);
+        ASSERT_EQ(TextOnceIs(variables, "\r\n"), "\r\n");
+        EXPECT_FALSE(::IsWindowVisible(tip)) << "the tip once a key has been handled";
+
+        // c uses names defined below it; blank lines and blanks around the sheet are trimmed away.
+        for (const char* line : {"  c=a+b+d", "b=47", "a=23", "d=5/2  "}) {
+            Type(line);
+            Press(VK_RETURN);
+        }
+        const std::string typed = "\r\n  c=a+b+d\r\nb=47\r\na=23\r\nd=5/2  \r\n";
+        EXPECT_EQ(TextOnceIs(variables, typed), typed);
+        Press(VK_TAB);  // on to the expression box
+        Type("(c)*2");
+        Press(VK_RETURN);
+        EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "145"), "145");
+        EXPECT_EQ(Text(variables), "c=a+b+d\r\nb=47\r\na=23\r\nd=5/2");
+        EXPECT_EQ(Text(tuv.Item(IDC_EXPRESSION)), "(c)*2");
+        ink[i] = InkWidth(variables, ::GetSysColor(COLOR_WINDOWTEXT));  // its longest line, c=a+b+d
+
+        const HWND swapped[] = {tuv.Item(IDC_EXPRESSION), tuv.Item(IDC_RESULT), tuv.Item(IDC_EXPRESSION_FRAME)};
+        HWND report = tuv.Item(IDC_DETAILS_BOX);
+        for (bool details : {true, false}) {
+            EXPECT_TRUE(ClickUntil(tuv.Item(IDC_DETAILS), [&] {
+                return (::IsWindowVisible(report) != 0) == details &&
+                       std::none_of(std::begin(swapped), std::end(swapped), [&](HWND w) { return (::IsWindowVisible(w) != 0) == details; });
+            })) << (details ? "the report in place of the expression and the result" : "the expression and the result back");
+            if (details) {
+                EXPECT_EQ(Text(report), "C = 72.5\r\nB = 47\r\nA = 23\r\nD = 2.5\r\n");
+            }
+        }
+        // Escape in the variables box: Wine's edit control closes the page, which must end the sheet.
+        Click(variables);
+        Press(VK_ESCAPE);
+        EXPECT_TRUE(tuv.EndsCleanly()) << "Escape ends the program";
     }
-    // Escape in the variables box: Wine's edit control closes the page, which must end the sheet.
-    Click(variables);
-    Press(VK_ESCAPE);
-    EXPECT_TRUE(tuv.EndsCleanly()) << "Escape ends the program";
-}
-
-// Variables kept in files through the standard dialogs, each starting in the folder where the last
-// file was chosen; a save that fails, New's question, a file too large to open, the close box.
-TEST(TuvUser, KeepsVariablesInFiles) {
-    Folder first, second;
-    const std::string text = "x=1\r\n\ty=x*2  \r\nname=\"café\"", old = "old=1";
-    std::ofstream(first / "sheet.txt", std::ios::binary) << text;
-    std::ofstream(second / "old.txt", std::ios::binary) << old;
-    ::SetFileAttributesA((second / "old.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    std::ofstream(second / "huge.txt", std::ios::binary).seekp(16 << 20) << 'x';
-    // As an earlier run leaves it; neither Wine's own memory of folders nor the current folder is there.
-    ForgetSettings("tuv");
-    StoreSetting("tuv", "Path", "TXT", first / "*.TXT");
-    Tuv tuv(false);
-    ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
-    HWND variables = tuv.Item(IDC_VARIABLES);
-
-    ASSERT_TRUE(Choose(tuv, IDC_OPEN, "sheet.txt")) << "an Open dialog";
-    EXPECT_EQ(TextOnceIs(variables, text), text) << "the file, byte for byte, from the remembered folder";
-    ASSERT_TRUE(Choose(tuv, IDC_SAVE, second / "new.txt")) << "a Save dialog";
-    EXPECT_TRUE(WaitUntil([&] { return Bytes(second / "new.txt") == text; })) << Bytes(second / "new.txt");
-
-    // Saving over a read-only file: the dialog asks first, then the save fails with a message
-    // naming the file, which stays as it was, with nothing left beside it.
-    HWND dialog = Choose(tuv, IDC_SAVE, "old.txt");
-    ASSERT_TRUE(dialog) << "a Save dialog";
-    HWND replace = tuv.Window(dialog);
-    ASSERT_TRUE(replace && ::GetDlgItem(replace, IDYES)) << "the question whether to replace old.txt";
-    Press(VK_RETURN);  // Yes
-    HWND message = Next(tuv, dialog);
-    ASSERT_TRUE(message) << "a message that the save failed";
-    EXPECT_NE(StaticTexts(message).find(second / "old.txt"), std::string::npos) << StaticTexts(message);
-    Press(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
-    EXPECT_EQ(Bytes(second / "old.txt"), old);
-
-    // Over 16 MB: refused with a message naming the file.
-    message = Next(tuv, Choose(tuv, IDC_OPEN, "huge.txt"));
-    ASSERT_TRUE(message) << "a message that huge.txt is too large";
-    EXPECT_NE(StaticTexts(message).find("huge.txt"), std::string::npos) << StaticTexts(message);
-    Press(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
-    Settle(tuv.page);
-    EXPECT_EQ(Text(variables), text);
-
-    // New asks first, and empties the variables only on Yes.
-    for (auto [answer, key] : {std::pair{IDNO, 'N'}, {IDCANCEL, VK_ESCAPE}, {IDYES, VK_RETURN}}) {
-        HWND question = nullptr;
-        ClickUntil(tuv.Item(IDC_NEW), [&] { return (question = tuv.Window(tuv.sheet, "#32770", 0)) != nullptr; });
-        ASSERT_TRUE(question && ::GetDlgItem(question, answer)) << "New's question, with the answer " << answer;
-        EXPECT_EQ(Text(question), "tuv");
-        EXPECT_NE(StaticTexts(question).find("Empty everything! Are you sure?"), std::string::npos) << StaticTexts(question);
-        Press(key);
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(question); }));
-        Settle(tuv.page);
-        EXPECT_EQ(Text(variables), answer == IDYES ? "" : text) << "after the answer " << answer;
-    }
-    // With nothing to empty New asks nothing: the next dialog is Open's.
-    Click(tuv.Item(IDC_NEW));
-    ASSERT_TRUE(Choose(tuv, IDC_OPEN, "new.txt")) << "the Open dialog, not a question";
-    EXPECT_EQ(TextOnceIs(variables, text), text) << "the saved file opened again";
-
-    ::PostMessageA(tuv.sheet, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box sends
-    EXPECT_TRUE(tuv.EndsCleanly()) << "the close box ends the program";
+    EXPECT_EQ(std::to_string(tipSize[0].cx) + "x" + std::to_string(tipSize[0].cy), "200x125");
+    EXPECT_EQ(std::to_string(tipSize[1].cx) + "x" + std::to_string(tipSize[1].cy), "300x188");
+    // Glyphs advance by whole pixels, so the text is not exactly half as wide again.
+    EXPECT_NEAR(static_cast<double>(ink[1]) / ink[0], 1.5, 0.1) << ink[0] << " and " << ink[1] << " pixels wide";
 }
 
 // What one run leaves for the next: the history of expressions and the Tips setting. Quit ends it.
@@ -187,19 +158,6 @@ TEST(TuvUser, FindsItsHistoryAndTipsAfterARestart) {
 
 namespace {
 
-// How wide on the screen `window` draws in exactly `colour`, from the first such pixel to the last.
-int InkWidth(HWND window, COLORREF colour) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    HDC screen = ::GetDC(nullptr);
-    LONG left = rect.right, right = rect.left - 1;
-    for (LONG y = rect.top; y < rect.bottom; ++y)
-        for (LONG x = rect.left; x < rect.right; ++x)
-            if (::GetPixel(screen, x, y) == colour) left = std::min(left, x), right = std::max(right, x);
-    ::ReleaseDC(nullptr, screen);
-    return static_cast<int>(std::max(0L, right - left + 1));
-}
-bool Shows(HWND window, COLORREF colour) { return InkWidth(window, colour) > 0; }
 
 // The width of "Calvo" in Arial of `height` pixels and `weight`.
 int ArialWidth(int height, int weight) {
@@ -260,13 +218,11 @@ HWND AboutPage(const Tuv& tuv) {
 
 // The About page: the title, the home-page button and the newsletter link with real pointer
 // moves (colours, hand), the link and the button opening their addresses through the shell, a
-// failed open; then Help opens the help text. Handlers that note what they are asked to open
-// stand in for the browser and the text viewer.
-TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
+// failed open. A handler that notes what it is asked to open stands in for the browser.
+TEST(TuvUser, FollowsTheAboutPagesLinks) {
     Folder folder;
     const std::string record = folder / "opened.txt";
     ClassesValue browser("https\\shell\\open\\command", Recorder(record).c_str());
-    ClassesValue viewer("txtfile\\shell\\open\\command", Recorder(record).c_str());
     Tuv tuv;
     ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
     // The second tab, "About Tuv" (its rectangle cannot be asked across processes).
@@ -274,7 +230,7 @@ TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
     HWND about = AboutPage(tuv);
     ASSERT_TRUE(about) << "the About page after a click on its tab";
     HWND link = ::GetDlgItem(about, IDC_NEWSLETTER), button = ::GetDlgItem(about, IDC_HOME_PAGE),
-         title = ::GetDlgItem(about, IDC_TITLE), helpButton = ::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help");
+         title = ::GetDlgItem(about, IDC_TITLE);
     // Arial 20 bold, by its drawn width and the letters' outer bearings: regular, 18 and 22
     // pixels are 3 or more pixels off.
     EXPECT_NEAR(InkWidth(title, ::GetSysColor(COLOR_BTNTEXT)) + 2, ArialWidth(20, FW_BOLD), 1)
@@ -317,9 +273,86 @@ TEST(TuvUser, FollowsTheAboutPagesLinksAndHelp) {
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message) && ::IsWindowEnabled(tuv.sheet); }));
         EXPECT_TRUE(pointAt(title, RGB(0, 0, 238))) << "the link's own colour again";
     }
-    const std::string help = Tuv::Exe().substr(0, Tuv::Exe().rfind('\\') + 1) + "tuv.txt\r\n";
-    ClickUntil(helpButton, [&] { return Opened(record, 3, 0).size() > (newsletter + home).size(); });
-    EXPECT_EQ(Opened(record, 3).substr(0, (newsletter + home + help).size()), newsletter + home + help);
+}
+
+// A user whose names and files are in any script, from a copy of the program in a folder named in
+// Cyrillic and Japanese: a sheet whose names are Cyrillic and CJK typed and evaluated; a UTF-8 file
+// (with its byte-order mark) and a file of an older version in Windows-1252 open through the
+// standard dialogs as the letters they hold, the second dialog starting in the first one's folder;
+// a save under a Cyrillic name writes UTF-8. A save over a read-only file and a file too large
+// fail with messages; New's question; Help opens the text beside the program; the close box.
+TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
+    Folder base;
+    const std::string folder = base.path.string() + "\\Программы 計算", exe = folder + "\\tuv.exe";
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr) && ::CopyFileA(Tuv::Exe().c_str(), exe.c_str(), FALSE)) << folder;
+    const std::string utf8 = "π=3.14159\r\nкруг=2*π", legacy = "café=1\r\nnaïve=2", old = "old=1", record = base / "opened.txt";
+    std::ofstream(folder + "\\utf8.txt", std::ios::binary) << "\xEF\xBB\xBF" << utf8;
+    std::ofstream(folder + "\\legacy.txt", std::ios::binary) << "caf\xE9=1\r\nna\xEFve=2";
+    std::ofstream(folder + "\\old.txt", std::ios::binary) << old;
+    ::SetFileAttributesA((folder + "\\old.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    std::ofstream(folder + "\\huge.txt", std::ios::binary).seekp(16 << 20) << 'x';
+    ClassesValue viewer("txtfile\\shell\\open\\command", Recorder(record).c_str());
+    Tuv tuv(true, exe);
+    ASSERT_TRUE(tuv.page) << "the Expression page of the copy in " << folder;
+    HWND variables = tuv.Item(IDC_VARIABLES);
+
+    for (const char* line : {"xд=1\r", "xж=2\r", "名前=3\t"}) Type(line);  // Enter, Enter, Tab
+    Type("xд+xж+名前");
+    Press(VK_RETURN);
+    EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "6"), "6") << "three names, none taken for another";
+    EXPECT_EQ(Text(variables), "xд=1\r\nxж=2\r\n名前=3");
+
+    for (auto [file, text] : {std::pair{folder + "\\utf8.txt", utf8}, {"legacy.txt", legacy}}) {
+        ASSERT_TRUE(Choose(tuv, IDC_OPEN, file)) << "an Open dialog for " << file;
+        EXPECT_EQ(TextOnceIs(variables, text), text) << file;
+    }
+    ASSERT_TRUE(Choose(tuv, IDC_SAVE, "сохранено.txt")) << "a Save dialog";
+    EXPECT_TRUE(WaitUntil([&] { return Bytes(folder + "\\сохранено.txt") == legacy; })) << "UTF-8, no byte-order mark";
+
+    // Saving over a read-only file: the dialog asks first, then the save fails with a message
+    // naming the file, which stays as it was, with nothing left beside it.
+    HWND dialog = Choose(tuv, IDC_SAVE, "old.txt");
+    ASSERT_TRUE(dialog) << "a Save dialog";
+    HWND replace = tuv.Window(dialog);
+    ASSERT_TRUE(replace && ::GetDlgItem(replace, IDYES)) << "the question whether to replace old.txt";
+    Press(VK_RETURN);  // Yes
+    HWND message = Next(tuv, dialog);
+    ASSERT_TRUE(message) << "a message that the save failed";
+    EXPECT_NE(StaticTexts(message).find(folder + "\\old.txt"), std::string::npos) << StaticTexts(message);
+    Press(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
+    EXPECT_EQ(Bytes(folder + "\\old.txt"), old);
+
+    // Over 16 MB: refused with a message naming the file.
+    message = Next(tuv, Choose(tuv, IDC_OPEN, "huge.txt"));
+    ASSERT_TRUE(message) << "a message that huge.txt is too large";
+    EXPECT_NE(StaticTexts(message).find("huge.txt"), std::string::npos) << StaticTexts(message);
+    Press(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
+    Settle(tuv.page);
+    EXPECT_EQ(Text(variables), legacy);
+
+    // New asks first, and empties the variables only on Yes.
+    for (auto [answer, key] : {std::pair{IDNO, 'N'}, {IDCANCEL, VK_ESCAPE}, {IDYES, VK_RETURN}}) {
+        HWND question = nullptr;
+        ClickUntil(tuv.Item(IDC_NEW), [&] { return (question = tuv.Window(tuv.sheet, "#32770", 0)) != nullptr; });
+        ASSERT_TRUE(question && ::GetDlgItem(question, answer)) << "New's question, with the answer " << answer;
+        EXPECT_EQ(Text(question), "tuv");
+        EXPECT_NE(StaticTexts(question).find("Empty everything! Are you sure?"), std::string::npos) << StaticTexts(question);
+        Press(key);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(question); }));
+        Settle(tuv.page);
+        EXPECT_EQ(Text(variables), answer == IDYES ? "" : legacy) << "after the answer " << answer;
+    }
+    // With nothing to empty New asks nothing: the next dialog is Open's.
+    Click(tuv.Item(IDC_NEW));
+    ASSERT_TRUE(Choose(tuv, IDC_OPEN, "old.txt")) << "the Open dialog, not a question";
+    EXPECT_EQ(TextOnceIs(variables, old), old);
+
+    ClickUntil(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help"), [&] { return Opened(record, 1, 0).size() > 0; });
+    EXPECT_EQ(Opened(record, 1), folder + "\\tuv.txt\r\n");
+    ::PostMessageA(tuv.sheet, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box sends
+    EXPECT_TRUE(tuv.EndsCleanly()) << "the close box ends the program";
 }
 
 namespace {
@@ -420,86 +453,4 @@ TEST(TuvUser, WorksFromTheTray) {
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(sheet) != 0; })) << "a double click shows the window";
 }
 
-// A user whose names are in any script: the program copied into a folder named in Cyrillic and
-// Japanese, a sheet whose names are Cyrillic and CJK typed and evaluated, kept in the history; a
-// UTF-8 file (with its byte-order mark) and a file of an older version in Windows-1252 open as the
-// letters they hold; a save under a Cyrillic name writes UTF-8; Help opens the text beside the program.
-TEST(TuvUser, WorksInAnyScript) {
-    Folder base;
-    const std::string folder = base.path.string() + "\\Программы 計算";
-    const std::string exe = folder + "\\tuv.exe", record = base / "opened.txt";
-    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr) && ::CopyFileA(Tuv::Exe().c_str(), exe.c_str(), FALSE)) << folder;
-    ClassesValue viewer("txtfile\\shell\\open\\command", Recorder(record).c_str());
-    Tuv tuv(true, exe);
-    ASSERT_TRUE(tuv.page) << "the Expression page of the copy in " << folder;
-
-    const std::string sheet = "xд=1\r\nxж=2\r\n名前=3", expression = "xд+xж+名前";
-    for (const char* line : {"xд=1", "xж=2", "名前=3"}) {
-        Type(line);
-        if (line[0] == 'x') Press(VK_RETURN);
-    }
-    Press(VK_TAB);
-    Type(expression);
-    Press(VK_RETURN);
-    EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "6"), "6") << "three names, none taken for another";
-    EXPECT_EQ(Text(tuv.Item(IDC_VARIABLES)), sheet);
-    EXPECT_EQ(SettingText("tuv", "Expressions", "1"), expression) << "the history, through the registry";
-
-    const std::string utf8 = "π=3.14159\r\nкруг=2*π";
-    std::ofstream(folder + "\\utf8.txt", std::ios::binary) << "\xEF\xBB\xBF" << utf8;
-    std::ofstream(folder + "\\legacy.txt", std::ios::binary) << "caf\xE9=1\r\nna\xEFve=2";
-    StoreSetting("tuv", "Path", "TXT", folder + "\\*.TXT");
-    for (auto [file, text] : {std::pair{"utf8.txt", utf8}, {"legacy.txt", "café=1\r\nnaïve=2"}}) {
-        ASSERT_TRUE(Choose(tuv, IDC_OPEN, file)) << "an Open dialog for " << file;
-        EXPECT_EQ(TextOnceIs(tuv.Item(IDC_VARIABLES), text), text) << file;
-    }
-    const std::string saved = folder + "\\сохранено.txt";
-    ASSERT_TRUE(Choose(tuv, IDC_SAVE, saved)) << "a Save dialog";
-    EXPECT_TRUE(WaitUntil([&] { return Bytes(saved) == "café=1\r\nnaïve=2"; })) << Bytes(saved);
-
-    ClickUntil(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help"), [&] { return Opened(record, 1, 0).size() > 0; });
-    EXPECT_EQ(Opened(record, 1), folder + "\\tuv.txt\r\n");
-    EXPECT_EQ(Bytes(folder + "\\tuv.txt").substr(0, 11), "Calvo 1.0\r\n");
-}
-
-namespace {
-
-// The screen's DPI of the programs started while it lives (Wine reads it as each one starts):
-// 144 is Windows' 150 % display scaling. Afterwards the default, 96, again.
-struct ScreenDpi {
-    explicit ScreenDpi(DWORD dpi) {
-        ::RegSetKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels", REG_DWORD, &dpi, sizeof(dpi));
-    }
-    ~ScreenDpi() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Control Panel\\Desktop", "LogPixels"); }
-};
-
-}  // namespace
-
-// At 150 % the sizes the program sets itself grow with the dialogs: the tip and the result's
-// text are half as large again as at 100 %.
-TEST(TuvUser, GrowsWithTheDisplayScaling) {
-    SIZE tip[2]{};
-    int ink[2]{};
-    for (int i : {0, 1}) {
-        ScreenDpi dpi(i == 0 ? 96 : 144);
-        Tuv tuv;
-        ASSERT_TRUE(tuv.page) << "the Expression page of tuv.exe, in front";
-        HWND result = tuv.Item(IDC_RESULT), variables = tuv.Item(IDC_VARIABLES), shown = nullptr;
-        Press(VK_TAB);
-        Type("12345*8");
-        Press(VK_RETURN);
-        ASSERT_EQ(TextOnceIs(result, "98760"), "98760");
-        ink[i] = InkWidth(result, ::GetSysColor(COLOR_WINDOWTEXT));
-        MoveTo(At(tuv.Item(IDC_NEW), 5, 5));
-        MoveTo(At(variables, 40, 20));
-        EXPECT_TRUE(WaitUntil([&] { return (shown = tuv.Window(tuv.sheet, "TuvWnd", 0)) != nullptr; })) << "the tip";
-        RECT r{};
-        ::GetWindowRect(shown, &r);
-        tip[i] = {r.right - r.left, r.bottom - r.top};
-    }
-    EXPECT_EQ(std::to_string(tip[0].cx) + "x" + std::to_string(tip[0].cy), "200x125");
-    EXPECT_EQ(std::to_string(tip[1].cx) + "x" + std::to_string(tip[1].cy), "300x188");
-    // Glyphs advance by whole pixels: 11 at 96 DPI, 16 at 144 in Wine's Courier New.
-    EXPECT_NEAR(static_cast<double>(ink[1]) / ink[0], 1.5, 0.1) << ink[0] << " and " << ink[1] << " pixels wide";
-}
 

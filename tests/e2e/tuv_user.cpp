@@ -113,13 +113,6 @@ DWORD Setting(const std::string& title, const char* section, const char* name) {
     return value;
 }
 
-std::string SettingText(const std::string& title, const char* section, const char* name) {
-    char text[4096] = {};
-    DWORD size = sizeof(text);
-    ::RegGetValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
-}
-
 void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text) {
     ::RegSetKeyValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, REG_SZ, text.c_str(),
                       static_cast<DWORD>(text.size() + 1));

@@ -45,7 +45,6 @@ bool ClickUntil(HWND window, Condition done) { return RepeatUntil([&] { Click(wi
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
-std::string SettingText(const std::string& title, const char* section, const char* name);
 void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text);
 void ForgetSettings(const std::string& title);  // removes the whole key
 
