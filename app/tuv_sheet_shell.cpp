@@ -5,10 +5,10 @@
 #include <shlobj.h>
 
 #include <string>
-#include <vector>
 
 #include "app_title.h"
 #include "message_box.h"
+#include "registry_text.h"
 #include "resource.h"
 #include "text_encoding.h"
 #include "tuv_sheet.h"
@@ -17,23 +17,6 @@ namespace {
 
 constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kLinkName = "Numbrio";
-
-// The "Startup" value of the user's Shell Folders key; false when missing or not a plain text.
-// Read at whatever length: in UTF-8 a folder of MAX_PATH characters takes up to three times as
-// many bytes.
-bool ReadStartupFolder(std::string& folder) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
-    DWORD size = 0, type = REG_NONE;
-    LONG error = ::RegQueryValueExA(key, "Startup", nullptr, &type, nullptr, &size);
-    std::vector<char> value(size + 1, '\0');
-    if (error == ERROR_SUCCESS && type == REG_SZ)
-        error = ::RegQueryValueExA(key, "Startup", nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &size);
-    ::RegCloseKey(key);
-    if (error != ERROR_SUCCESS || type != REG_SZ) return false;
-    folder.assign(value.data(), ::strnlen(value.data(), size));
-    return true;
-}
 
 // `bytes` as the whole content of `fileName`, flushed; false when it could not be written.
 bool WriteWholeFile(const std::string& fileName, const char* bytes, DWORD size) {
@@ -48,8 +31,10 @@ bool WriteWholeFile(const std::string& fileName, const char* bytes, DWORD size) 
 }  // namespace
 
 std::string CTuvSheet::StartupLinkPath() {
+    // Read at whatever length: in UTF-8 a folder of MAX_PATH characters takes up to three times
+    // as many bytes.
     std::string link;
-    if (!ReadStartupFolder(link)) return "";
+    if (ReadRegistryText(HKEY_CURRENT_USER, kShellFolders, "Startup", link) != ERROR_SUCCESS) return "";
     if (link.empty() || link.back() != '\\') link += '\\';
     return link + kLinkName;
 }

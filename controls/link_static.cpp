@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "message_box.h"
+#include "registry_text.h"
 
 CLinkStatic::CLinkStatic() : m_crHover(::GetSysColor(COLOR_HIGHLIGHT)) {}
 
@@ -158,23 +159,6 @@ BOOL CLinkStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT* re
     return FALSE;
 }
 
-LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& value) {
-    HKEY key = nullptr;
-    LONG error = ::RegOpenKeyExA(root, subkey.c_str(), 0, KEY_QUERY_VALUE, &key);
-    if (error != ERROR_SUCCESS) return error;
-    DWORD type = REG_NONE, size = 0;
-    error = ::RegQueryValueExA(key, nullptr, nullptr, &type, nullptr, &size);
-    std::string text(size, '\0');
-    if (error == ERROR_SUCCESS && type != REG_SZ) error = ERROR_INVALID_DATA;
-    if (error == ERROR_SUCCESS && size > 0)
-        error = ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size);
-    ::RegCloseKey(key);
-    if (error != ERROR_SUCCESS) return error;
-    text.resize(text.find('\0') == std::string::npos ? size : text.find('\0'));
-    value = text;
-    return ERROR_SUCCESS;
-}
-
 std::string HandlerCommandLine(const std::string& registered, const std::string& target) {
     std::string command = registered;
     size_t placeholder = command.find("\"%1\"");
@@ -189,8 +173,8 @@ int CLinkStatic::OpenUrl(const std::string& url, int showCommand) {
     if (static_cast<UINT_PTR>(shell) > 32) return result;
 
     std::string handler, command;
-    if (ReadRegistryDefault(HKEY_CLASSES_ROOT, ".htm", handler) != ERROR_SUCCESS) return result;
-    if (ReadRegistryDefault(HKEY_CLASSES_ROOT, handler + "\\shell\\open\\command", command) != ERROR_SUCCESS)
+    if (ReadRegistryText(HKEY_CLASSES_ROOT, ".htm", nullptr, handler) != ERROR_SUCCESS) return result;
+    if (ReadRegistryText(HKEY_CLASSES_ROOT, handler + "\\shell\\open\\command", nullptr, command) != ERROR_SUCCESS)
         return result;
     return static_cast<int>(::WinExec(HandlerCommandLine(command, url).c_str(), static_cast<UINT>(showCommand)));
 }

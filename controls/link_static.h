@@ -54,8 +54,5 @@ RECT FitRectToText(RECT rect, SIZE text, DWORD style);
 // blank.
 std::string HandlerCommandLine(const std::string& registered, const std::string& target);
 
-// The default value of a registry key as text: 0, or an error code (also when it is not a text).
-LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& value);
-
 // The message text for a failed open with ShellExecute's code.
 std::string OpenErrorText(int code);
