@@ -16,23 +16,13 @@ void SendInputs(std::vector<INPUT> inputs) {
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-INPUT Key(WORD key, DWORD flags, WORD scan = 0) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = scan;
-    input.ki.dwFlags = flags;
-    return input;
-}
+INPUT Key(WORD key, DWORD flags, WORD scan = 0) { return INPUT{.type = INPUT_KEYBOARD, .ki = {key, scan, flags, 0, 0}}; }
 
 INPUT Mouse(POINT at, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
     // Rounded up: the position is worked out again as dx * width / 65536, rounded down.
-    input.mi.dx = static_cast<LONG>((at.x * 65536LL + ::GetSystemMetrics(SM_CXSCREEN) - 1) / ::GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = static_cast<LONG>((at.y * 65536LL + ::GetSystemMetrics(SM_CYSCREEN) - 1) / ::GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    return input;
+    auto scale = [](LONG v, int size) { return static_cast<LONG>((v * 65536LL + size - 1) / size); };
+    LONG dx = scale(at.x, ::GetSystemMetrics(SM_CXSCREEN)), dy = scale(at.y, ::GetSystemMetrics(SM_CYSCREEN));
+    return INPUT{.type = INPUT_MOUSE, .mi = {dx, dy, 0, flags | MOUSEEVENTF_ABSOLUTE, 0, 0}};
 }
 
 }  // namespace
@@ -64,8 +54,7 @@ void Settle(HWND window) { ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NOR
 void Type(const std::string& text) {
     // Texts are UTF-8: a character beyond ASCII goes as the character itself, as an input method sends it.
     std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<size_t>(::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                          wide.data(), static_cast<int>(wide.size()))));
+    wide.resize(::MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size())));
     for (wchar_t c : wide) {
         SHORT key = c < 0x80 ? ::VkKeyScanA(static_cast<char>(c)) : -1;
         if (key == -1) {
