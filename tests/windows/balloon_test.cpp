@@ -24,6 +24,7 @@ TEST(Balloon, Layout) {
         {kTailTop, 144, "300x188 0,15,300,188 18 12,27,288,176 15,0 15,23 38,23"},
         {kTailLeft, 144, "300x188 15,0,300,188 18 27,12,288,176 0,79 23,79 23,102"},
         {kTailTop, 120, "250x156 0,13,250,156 15 10,23,240,146 13,0 13,19 31,19"},
+        {kTailBottom, 192, "400x250 0,0,400,230 24 16,16,384,214 20,250 20,220 50,220"},
     };
     for (const Case& c : cases) {
         BalloonLayout l = ComputeBalloonLayout(200, 125, c.side, c.dpi);
