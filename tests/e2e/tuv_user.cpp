@@ -109,19 +109,22 @@ void StoreSetting(const std::string& title, const char* section, const char* nam
 
 void ForgetSettings(const std::string& title) { ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + title).c_str()); }
 
+// Removes `path` with all it holds, read-only files at any depth too.
+static void RemoveAll(const fs::path& path) {
+    std::error_code ignored;
+    for (const auto& entry : fs::recursive_directory_iterator(path, ignored))
+        ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove_all(path, ignored);
+}
+
 Folder::Folder() {
     static int made = 0;
     path = fs::temp_directory_path() / ("tuv-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++made));
+    RemoveAll(path);  // what an earlier run with the same process id may have left
     fs::create_directories(path);
 }
 
-Folder::~Folder() {
-    std::error_code ignored;
-    for (const auto& entry : fs::directory_iterator(path, ignored)) {
-        ::SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    fs::remove_all(path, ignored);
-}
+Folder::~Folder() { RemoveAll(path); }
 
 std::string Bytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

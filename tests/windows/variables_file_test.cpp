@@ -89,6 +89,7 @@ TEST(VariablesFileText, UTF8AsItIsAndOlderFilesFromTheirCodePage) {
         {"\xE4\xEB=1", CP_UTF8, 1251, "\xD0\xB4\xD0\xBB=1"},                   // Windows-1251: дл
         {"\xC3\xA9", CP_UTF8, 1252, "\xC3\xA9"},                             // "Ã©" reads as "é"
         {"\xC0\xAF", CP_UTF8, 1252, "\xC3\x80\xC2\xAF"},                      // overlong: not UTF-8
+        {"\xE0\x80\xAF", CP_UTF8, 1252, "\xC3\xA0\xE2\x82\xAC\xC2\xAF"},        // overlong in three bytes
         {"\xED\xA0\x80", CP_UTF8, 1252, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},      // a surrogate
         {"\xF4\x90\x80\x80", CP_UTF8, 1252, "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // past U+10FFFF
         {"a\xC3", CP_UTF8, 1252, "a\xC3\x83"},                                // cut short
