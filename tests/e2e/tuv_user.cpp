@@ -102,11 +102,6 @@ DWORD Setting(const std::string& title, const char* section, const char* name) {
     return value;
 }
 
-void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text) {
-    ::RegSetKeyValueA(HKEY_CURRENT_USER, (kSettings + title + "\\" + section).c_str(), name, REG_SZ, text.c_str(),
-                      static_cast<DWORD>(text.size() + 1));
-}
-
 void ForgetSettings(const std::string& title) { ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + title).c_str()); }
 
 // Removes `path` with all it holds, read-only files at any depth too.

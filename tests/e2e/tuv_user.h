@@ -45,7 +45,6 @@ bool ClickUntil(HWND window, Condition done) { return RepeatUntil([&] { Click(wi
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
-void StoreSetting(const std::string& title, const char* section, const char* name, const std::string& text);
 void ForgetSettings(const std::string& title);  // removes the whole key
 
 // A folder of the scenario's own in the temporary folder, removed with all it holds.
