@@ -1,4 +1,4 @@
-// Sizes the program sets in pixels (fonts, margins, the tip's shape, icons) are written as at
+// Sizes the program sets in pixels (fonts, margins, the tip's shape) are written as at
 // 96 DPI and scaled to the screen's DPI: the program declares itself DPI-aware, so the system
 // no longer stretches its windows as a bitmap. Dialog templates scale themselves.
 #pragma once
