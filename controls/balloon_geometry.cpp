@@ -39,11 +39,11 @@ BalloonLayout ComputeBalloonLayout(int width, int height, int tailSide, int dpi)
     return layout;
 }
 
-POINT PlaceBalloon(int x, int y, int width, int height, int screenWidth, int screenHeight) {
-    if (x < 0) x = 0;
-    if (y < 0) y = 0;
-    if (y + height > screenHeight) y = screenHeight - height;
-    if (x + width > screenWidth) x = screenWidth - width;
+POINT PlaceBalloon(int x, int y, int width, int height, const RECT& workArea) {
+    if (x < workArea.left) x = workArea.left;
+    if (y < workArea.top) y = workArea.top;
+    if (y + height > workArea.bottom) y = workArea.bottom - height;
+    if (x + width > workArea.right) x = workArea.right - width;
     return POINT{x, y};
 }
 

@@ -20,9 +20,10 @@ struct BalloonLayout {
 BalloonLayout ComputeBalloonLayout(int width, int height, int tailSide, int dpi = 96);
 
 // Where a tip of width × height whose top-left corner should be at (x, y) goes, so that it lies
-// on a screen of screenWidth × screenHeight: negative coordinates become 0, a tip past the
-// bottom or right edge moves up or left.
-POINT PlaceBalloon(int x, int y, int width, int height, int screenWidth, int screenHeight);
+// in `workArea` (a monitor's, without its taskbar; left of or above the primary monitor its
+// coordinates are negative): a tip past the left or top edge moves right or down, then one past
+// the right or bottom edge moves left or up.
+POINT PlaceBalloon(int x, int y, int width, int height, const RECT& workArea);
 
 // The relay rule for one queued message. The caller works out the facts, applies the action
 // and keeps `current` (the control the tip shows for, or showed for last).

@@ -201,7 +201,12 @@ void CBalloonTip::RelayEvent(const MSG* msg) {
 
 void CBalloonTip::ShowAt(int x, int y, int seconds) {
     SIZE size = Layout().size;
-    POINT at = PlaceBalloon(x, y, size.cx, size.cy, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    // On the monitor the point is on (or the nearest one), clear of its taskbar.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!::GetMonitorInfoA(::MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &monitor))
+        monitor.rcWork = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    POINT at = PlaceBalloon(x, y, size.cx, size.cy, monitor.rcWork);
     ::SetWindowPos(m_hWnd, HWND_TOP, at.x, at.y, size.cx, size.cy, SWP_NOACTIVATE);
     ShowWindow(SW_SHOWNOACTIVATE);
     // A new text on a tip that was already showing must be painted again.

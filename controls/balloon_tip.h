@@ -34,7 +34,7 @@ public:
     void AddTool(CWnd* control, const std::string& text, const std::string& title, COLORREF crText, int seconds);
     // Shows, moves or hides the tip for one queued message.
     void RelayEvent(const MSG* msg);
-    // Puts the tip's top-left corner at the screen point (kept on the screen), shows it without
+    // Puts the tip's top-left corner at the screen point (kept on its monitor), shows it without
     // activating it and restarts the hide timer.
     void ShowAt(int x, int y, int seconds);
     void Hide();

@@ -35,13 +35,22 @@ TEST(Balloon, Layout) {
     }
 }
 
-TEST(Balloon, PlacementStaysOnTheScreen) {
-    // A 200 x 125 tip on a 1024 x 768 screen: the corner asked for, and where it goes.
-    const RECT cases[] = {{100, 100, 100, 100}, {-5, -7, 0, 0},       {824, 643, 824, 643}, {825, 100, 824, 100},
-                          {100, 644, 100, 643}, {1023, 767, 824, 643}, {-50, 900, 0, 643}};
-    for (const RECT& c : cases) {
-        POINT at = PlaceBalloon(c.left, c.top, 200, 125, 1024, 768);
-        EXPECT_EQ(Text({c.left, c.top, at.x, at.y}), Text(c));
+TEST(Balloon, PlacementStaysInTheWorkArea) {
+    // A 200 x 125 tip: the corner asked for, the work area of the point's monitor, where it goes.
+    const RECT screen{0, 0, 1024, 768}, left{-1280, 0, 0, 1024}, above{0, -768, 1024, 0};
+    const RECT taskbarBottom{0, 0, 1024, 728}, taskbarTop{0, 40, 1024, 768}, taskbarLeft{60, 0, 1024, 768},
+               taskbarRight{0, 0, 964, 768};
+    struct Case { POINT asked; RECT area; POINT at; };
+    const Case cases[] = {
+        {{100, 100}, screen, {100, 100}},          {{1023, 767}, screen, {824, 643}},
+        {{100, 700}, taskbarBottom, {100, 603}},   {{5, 5}, taskbarTop, {5, 40}},
+        {{10, 300}, taskbarLeft, {60, 300}},       {{900, 300}, taskbarRight, {764, 300}},
+        {{-100, 50}, left, {-200, 50}},            {{-1300, -5}, left, {-1280, 0}},
+        {{500, -50}, above, {500, -125}},          {{1000, -800}, above, {824, -768}},
+    };
+    for (const Case& c : cases) {
+        POINT at = PlaceBalloon(c.asked.x, c.asked.y, 200, 125, c.area);
+        EXPECT_EQ(Text({c.asked.x, c.asked.y, at.x, at.y}), Text({c.asked.x, c.asked.y, c.at.x, c.at.y})) << Text(c.area);
     }
 }
 
