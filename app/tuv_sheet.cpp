@@ -8,6 +8,9 @@ CSystemTray theTray;
 namespace {
 constexpr int kApplyButton = 12321;  // the sheet's Apply Now button
 
+// A tray option as stored now: another copy of the program may have changed it meanwhile.
+int StoredOption(const char* name) { return AfxGetApp()->GetProfileInt("Settings", name, 0); }
+
 // Icon 129 drawn for `width` × `height`: the icon holds images for every usual size and scaling,
 // where one image shrunk or stretched would blur.
 HICON LoadProgramIcon(int width, int height) {
@@ -20,11 +23,10 @@ CTuvSheet::CTuvSheet(CWnd* parent)
     : CPropertySheet(IDS_CAPTION, parent, 0), m_hIcon(nullptr), m_hSmallIcon(nullptr), m_bRunAtStart(0), m_bMinimize(0) {
     AddPage(&m_pageExpression);
     AddPage(&m_pageAbout);
-    CWinApp* app = AfxGetApp();
     m_hIcon = LoadProgramIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
     m_hSmallIcon = LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
-    m_bMinimize = app->GetProfileInt("Settings", "Minimize", 0);
-    m_bRunAtStart = app->GetProfileInt("Settings", "Run At Start", 0);
+    m_bMinimize = StoredOption("Minimize");
+    m_bRunAtStart = StoredOption("Run At Start");
 }
 
 CTuvSheet::~CTuvSheet() {
@@ -39,11 +41,19 @@ BOOL CTuvSheet::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
     RearrangeButtons();
 
+    // Without a taskbar yet the window opens as usual; OnTrayEnabled does the rest once it comes.
     if (!theTray.Create(nullptr, kTrayMessage, "Calvo", m_hSmallIcon, IDR_TRAY_MENU)) return -1;
     theTray.SetDefaultMenuItem(0, TRUE);
     theTray.HideIcon();
-    if (AfxGetApp()->GetProfileInt("Settings", "Minimize", 0)) PostMessage(WM_COMMAND, IDOK, 0);
+    if (StoredOption("Minimize")) PostMessage(WM_COMMAND, IDOK, 0);
     return result;
+}
+
+void CTuvSheet::OnTrayEnabled() {
+    theTray.SetDefaultMenuItem(0, TRUE);
+    // The start in the tray comes late, but only while the user has not begun to work.
+    if (StoredOption("Minimize") && !m_bUsed) SendToTray();
+    else if (IsWindowVisible()) theTray.HideIcon();
 }
 
 void CTuvSheet::RearrangeButtons() {
@@ -73,6 +83,11 @@ void CTuvSheet::RearrangeButtons() {
 }
 
 BOOL CTuvSheet::PreTranslateMessage(MSG* msg) {
+    switch (msg->message) {
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: m_bUsed = true; break;
+    default: break;
+    }
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && GetActivePage() == &m_pageExpression &&
         m_pageExpression.m_hWnd && ::GetFocus() != m_pageExpression.m_ctlVariables.m_hWnd) {
         // Posted, as a click would arrive: the key-down is over before the evaluation starts.
@@ -88,9 +103,9 @@ LRESULT CTuvSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SendToTray();
         return 0;
     }
-    if (message == WM_INITMENUPOPUP) {
-        OnUpdateMinimizeAtStart(reinterpret_cast<HMENU>(wParam));
-        OnUpdateRunAtStart(reinterpret_cast<HMENU>(wParam));
+    if (message == kTrayEnabledMessage) {
+        OnTrayEnabled();
+        return 0;
     }
     return CPropertySheet::WindowProc(message, wParam, lParam);
 }
@@ -136,21 +151,24 @@ void CTuvSheet::OnAbout() {
     SetActivePage(1);
 }
 
+// Each option flips what its check mark showed: the stored value, not this copy's last one.
 void CTuvSheet::OnMinimizeAtStart() {
-    m_bMinimize = !m_bMinimize;
+    m_bMinimize = !StoredOption("Minimize");
     AfxGetApp()->WriteProfileInt("Settings", "Minimize", m_bMinimize);
 }
 
 void CTuvSheet::OnRunAtStart() {
-    m_bRunAtStart = !m_bRunAtStart;
+    m_bRunAtStart = !StoredOption("Run At Start");
     AfxGetApp()->WriteProfileInt("Settings", "Run at start", m_bRunAtStart);
     ApplyRunAtStart();
 }
 
-void CTuvSheet::OnUpdateMinimizeAtStart(HMENU menu) const {
+void CTuvSheet::OnUpdateMinimizeAtStart(HMENU menu) {
+    m_bMinimize = StoredOption("Minimize");
     ::CheckMenuItem(menu, ID_MINIMIZE_AT_START, MF_BYCOMMAND | (m_bMinimize ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void CTuvSheet::OnUpdateRunAtStart(HMENU menu) const {
+void CTuvSheet::OnUpdateRunAtStart(HMENU menu) {
+    m_bRunAtStart = StoredOption("Run At Start");
     ::CheckMenuItem(menu, ID_RUN_AT_START, MF_BYCOMMAND | (m_bRunAtStart ? MF_CHECKED : MF_UNCHECKED));
 }

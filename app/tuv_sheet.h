@@ -36,8 +36,12 @@ public:
     void OnMinimizeAtStart();
     void OnRunAtStart();
     void OnHelpText();
-    void OnUpdateMinimizeAtStart(HMENU menu) const;
-    void OnUpdateRunAtStart(HMENU menu) const;
+    // The marks from the store, as the tray's menu sets them when it opens; no menu of the sheet's
+    // own needs them.
+    void OnUpdateMinimizeAtStart(HMENU menu);
+    void OnUpdateRunAtStart(HMENU menu);
+    // The tray icon came late, with the taskbar: applies what the start could not.
+    void OnTrayEnabled();
 
     // Creates or deletes the startup shortcut to match m_bRunAtStart.
     void ApplyRunAtStart() const;
@@ -62,4 +66,6 @@ private:
     void RearrangeButtons();
     // "&Tray": to the tray when there is an icon, else minimised so that the taskbar brings it back.
     void SendToTray();
+
+    bool m_bUsed = false;  // the user has pressed a key or a button here since the start
 };

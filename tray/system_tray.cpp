@@ -7,6 +7,17 @@
 
 const UINT CSystemTray::s_uTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
+namespace {
+// The shell announces a new taskbar from its own, lower integrity level: a program started
+// elevated would never hear of it. Looked up at run time: Windows 7 and later have it.
+void AllowTaskbarCreated(HWND window) {
+    using Filter = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    auto filter = reinterpret_cast<Filter>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+    if (filter && window) filter(window, CSystemTray::s_uTaskbarCreated, 1 /* MSGFLT_ALLOW */, nullptr);
+}
+}  // namespace
+
 CSystemTray::CSystemTray() { std::memset(&m_nid, 0, sizeof(m_nid)); }
 
 CSystemTray::~CSystemTray() {
@@ -19,7 +30,10 @@ BOOL CSystemTray::Create(CWnd* parent, UINT callbackMessage, const char* tip, HI
         m_bEnabled = FALSE;
         return FALSE;
     }
-    if (!m_hWnd) CreateEx(0, RegisterClassOnce(0, nullptr, nullptr, nullptr), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+    if (!m_hWnd) {
+        CreateEx(0, RegisterClassOnce(0, nullptr, nullptr, nullptr), "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr);
+        AllowTaskbarCreated(m_hWnd);
+    }
     m_nid.cbSize = kNotifyIconDataSize;
     m_nid.hWnd = parent && parent->m_hWnd ? parent->m_hWnd : m_hWnd;
     m_nid.uID = id;
@@ -30,12 +44,13 @@ BOOL CSystemTray::Create(CWnd* parent, UINT callbackMessage, const char* tip, HI
     std::strncpy(m_nid.szTip, tip, 63);
     m_nid.szTip[63] = '\0';
     m_bEnabled = ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+    m_bAwaitingTaskbar = !m_bEnabled;
     return m_bEnabled;
 }
 
-void CSystemTray::Notify(DWORD operation, UINT flags) {
+BOOL CSystemTray::Notify(DWORD operation, UINT flags) {
     m_nid.uFlags = flags;
-    ::Shell_NotifyIconA(operation, &m_nid);
+    return ::Shell_NotifyIconA(operation, &m_nid);
 }
 
 void CSystemTray::HideIcon() {
@@ -51,6 +66,7 @@ void CSystemTray::ShowIcon() {
 }
 
 void CSystemTray::DeleteIcon() {
+    m_bAwaitingTaskbar = FALSE;
     if (!m_bEnabled) return;
     Notify(NIM_DELETE, 0);
     m_bEnabled = FALSE;
@@ -121,7 +137,12 @@ LRESULT CSystemTray::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == m_nid.uCallbackMessage && message != 0) return OnTrayMessage(wParam, lParam);
     if (message == s_uTaskbarCreated) {
         m_nid.cbSize = kNotifyIconDataSize;
-        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        if (Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP) && m_bAwaitingTaskbar) {
+            m_bAwaitingTaskbar = FALSE;
+            m_bEnabled = TRUE;
+            m_bHidden = FALSE;
+            if (CWnd* main = AfxGetMainWnd(); main && main->m_hWnd) main->SendMessage(kTrayEnabledMessage);
+        }
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }
