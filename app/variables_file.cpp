@@ -21,6 +21,15 @@ std::string RememberedFolderPattern(const std::string& path) {
     return path.substr(0, slash + 1) + "*.TXT";
 }
 
+std::string DialogStartPattern(const std::string& remembered) {
+    size_t slash = remembered.rfind('\\');
+    if (remembered.empty()) return kVariablesFileFirstFolder;
+    if (slash == std::string::npos) return remembered;
+    DWORD folder = ::GetFileAttributesA(remembered.substr(0, slash + 1).c_str());
+    bool exists = folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY);
+    return exists ? remembered : kVariablesFileFirstFolder;
+}
+
 FileResult ReadVariablesFile(const std::string& path, std::string& text) {
     HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -77,6 +86,36 @@ FileResult Fail(FileResult result, DWORD* error) {
     return result;
 }
 
+bool Transient(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT;
+}
+
+// Puts the complete new file in the target's place. An existing target is replaced, so that it
+// keeps its attributes, permissions, links and other streams; a new one is the renamed file.
+// A virus scanner or an indexer may hold the target for a moment: tried again for a second.
+bool PutInPlace(const std::string& temporary, const std::string& path) {
+    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+    // The old file goes aside first, and comes back should the new one not take its place.
+    char backup[MAX_PATH + 16] = {};
+    if (!::GetTempFileNameA(FolderOf(path).c_str(), "tuv", 0, backup)) return false;
+    for (int attempt = 0;; ++attempt) {
+        if (::ReplaceFileA(path.c_str(), temporary.c_str(), backup, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+            ::DeleteFileA(backup);
+            return true;
+        }
+        DWORD error = ::GetLastError();
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) ::MoveFileExA(backup, path.c_str(), MOVEFILE_REPLACE_EXISTING);
+        if (!Transient(error) || attempt == 20) {
+            ::DeleteFileA(backup);
+            ::SetLastError(error);
+            return false;
+        }
+        ::Sleep(50);
+    }
+}
+
 }  // namespace
 
 FileResult WriteVariablesFile(const std::string& path, const std::string& text, DWORD* error) {
@@ -112,7 +151,7 @@ FileResult WriteVariablesFile(const std::string& path, const std::string& text, 
         ::DeleteFileA(temporary);
         return FileResult::WriteFailed;
     }
-    if (!::MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!PutInPlace(temporary, path)) {
         FileResult failed = Fail(FileResult::ReplaceFailed, error);
         ::DeleteFileA(temporary);
         return failed;

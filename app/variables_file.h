@@ -23,6 +23,9 @@ std::string FileDialogFilter(const char* filter);
 // '\' is kept whole.
 std::string RememberedFolderPattern(const std::string& path);
 
+// Where a file dialog starts: the remembered pattern while its folder exists, else the first one.
+std::string DialogStartPattern(const std::string& remembered);
+
 enum class FileResult {
     Ok,
     CannotOpen,    // missing, locked, a folder...

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 
 #include "variables_file.h"
 
@@ -80,6 +81,19 @@ TEST_F(VariablesFile, AFailedSaveLeavesTheOldFileWhole) {
     EXPECT_EQ(WriteVariablesFile(Path("no such folder\\v.txt"), "x=1"), FileResult::CannotCreate);
 }
 
+// A program holding the file for a moment (a virus scanner, an indexer) only delays the save.
+TEST_F(VariablesFile, ASaveWaitsForAMomentaryHolder) {
+    std::ofstream(Path("v.txt"), std::ios::binary) << "a=1";
+    HANDLE held = ::CreateFileA(Path("v.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread scanner([held] {
+        ::Sleep(300);
+        ::CloseHandle(held);
+    });
+    EXPECT_EQ(WriteVariablesFile(Path("v.txt"), "b=2"), FileResult::Ok);
+    scanner.join();
+    EXPECT_EQ(Listing(), "v.txt:b=2");
+}
+
 TEST(VariablesFileText, UTF8AsItIsAndOlderFilesFromTheirCodePage) {
     // The file's bytes, the program's code page and the legacy one, and the text the box shows.
     struct Case { std::string bytes; UINT program, legacy; std::string text; };
@@ -101,6 +115,9 @@ TEST(VariablesFileText, UTF8AsItIsAndOlderFilesFromTheirCodePage) {
 TEST(VariablesFileNames, RememberedFolderAndDialogFilter) {
     EXPECT_EQ(RememberedFolderPattern("C:\\a.b\\sheet.txt") + RememberedFolderPattern("sheet"), "C:\\a.b\\*.TXTsheet");
     EXPECT_EQ(FileDialogFilter("A|*.a|B|*.*||"), std::string("A\0*.a\0B\0*.*\0\0\0\0", 15));
+    // A remembered folder that has gone: the dialog starts from the first one instead.
+    const std::string there = fs::temp_directory_path().string() + "\\*.TXT", gone = "C:\\calvo-gone\\*.TXT";
+    EXPECT_EQ(DialogStartPattern(there) + "|" + DialogStartPattern(gone) + "|" + DialogStartPattern(""), there + "|C:\\*.txt|C:\\*.txt");
 }
 
 }  // namespace
