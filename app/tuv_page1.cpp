@@ -9,6 +9,7 @@
 #include "message_box.h"
 #include "resource.h"
 #include "screen_scale.h"
+#include "text_encoding.h"
 #include "variable_sheet.h"
 #include "variables_file.h"
 #include "win_app.h"
@@ -26,34 +27,31 @@ void SetFont(CWnd& control, HFONT font) {
     control.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
+// Read in UTF-16 and converted here: Wine's own conversion of a long entry overflows the stack.
 std::vector<std::string> ListEntries(const CComboBox& box) {
     std::vector<std::string> entries;
     int count = box.GetCount();
     for (int i = 0; i < count; ++i) {
-        LRESULT length = box.SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(i));
-        std::string text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
-        LRESULT copied = box.SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        LRESULT length = ::SendMessageW(box.m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring text(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        LRESULT copied = ::SendMessageW(box.m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
         text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        entries.push_back(text);
+        entries.push_back(FromUtf16(text));
     }
     return entries;
 }
 
-std::string SystemErrorText(DWORD error) {
-    char* buffer = nullptr;
-    DWORD length = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                        FORMAT_MESSAGE_IGNORE_INSERTS,
-                                    nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length && buffer ? std::string(buffer, length) : std::string();
-    if (buffer) ::LocalFree(buffer);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
-    return text;
-}
-
 constexpr int kMaxHistoryRead = 1000;
 
-// The box takes files up to the largest we open; the edit control's own limit is far smaller.
-constexpr WPARAM kVariablesTextLimit = kMaxVariablesFileBytes;
+std::string CurrentFolder() {
+    std::string folder(::GetCurrentDirectoryA(0, nullptr), '\0');
+    folder.resize(::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data()));
+    return folder;
+}
+
+// Both boxes take texts up to the largest file we open: the controls' own limits (30,000
+// characters in an edit box) would cut a paste without a word.
+constexpr WPARAM kTextLimit = kMaxVariablesFileBytes;
 
 }  // namespace
 
@@ -92,7 +90,8 @@ BOOL CTuvPage1::OnInitDialog() {
     SetFont(m_ctlExpression, m_fontInput);
     SetFont(m_ctlDetails, m_fontInput);
     m_ctlVariables.SetMargins(Scaled(5), Scaled(5));
-    m_ctlVariables.SendMessage(EM_SETLIMITTEXT, kVariablesTextLimit);
+    m_ctlVariables.SendMessage(EM_SETLIMITTEXT, kTextLimit);
+    m_ctlExpression.SendMessage(CB_LIMITTEXT, kTextLimit);
     m_fontResult = MakeCourier(20, FW_BOLD);
     SetFont(m_ctlResult, m_fontResult);
 
@@ -169,9 +168,7 @@ void CTuvPage1::AddToHistory(CComboBox& box) {
 
 bool CTuvPage1::AskForFile(bool save, std::string& path) {
     CWinApp* app = AfxGetApp();
-    std::string initial = app->GetProfileString("Path", "TXT", "");
-    if (initial.empty()) initial = kVariablesFileFirstFolder;
-
+    std::string initial = DialogStartPattern(app->GetProfileString("Path", "TXT", ""));
     std::string filter = FileDialogFilter(kVariablesFileFilter);
     std::vector<char> name(4096, '\0');
     initial.copy(name.data(), name.size() - 1);
@@ -186,7 +183,17 @@ bool CTuvPage1::AskForFile(bool save, std::string& path) {
     ofn.lpstrDefExt = kVariablesFileExtension;
     ofn.Flags = save ? (OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY)
                      : (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY);
-    BOOL chosen = save ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn);
+    // The dialogs leave the process in the folder the user chose, which then cannot be removed
+    // (nor a USB stick ejected) while the program runs.
+    const std::string folder = CurrentFolder();
+    auto ask = [&] { return save ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn); };
+    BOOL chosen = ask();
+    if (!chosen && ::CommDlgExtendedError() != 0) {  // a start the dialog refused: from the default
+        std::fill(name.begin(), name.end(), '\0');
+        std::string(kVariablesFileFirstFolder).copy(name.data(), name.size() - 1);
+        chosen = ask();
+    }
+    if (!folder.empty()) ::SetCurrentDirectoryA(folder.c_str());
     if (!chosen) return false;
     path = name.data();
     app->WriteProfileString("Path", "TXT", RememberedFolderPattern(path).c_str());

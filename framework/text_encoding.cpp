@@ -52,10 +52,7 @@ std::wstring Widen(std::string_view text, UINT codePage) {
     return result;
 }
 
-}  // namespace
-
-std::string ConvertCodePage(std::string_view text, UINT from, UINT to) {
-    std::wstring wide = Widen(text, from);
+std::string Narrow(std::wstring_view wide, UINT to) {
     if (wide.empty()) return std::string();
     const int length = static_cast<int>(wide.size());
     int narrow = ::WideCharToMultiByte(to, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
@@ -63,6 +60,10 @@ std::string ConvertCodePage(std::string_view text, UINT from, UINT to) {
     if (narrow > 0) ::WideCharToMultiByte(to, 0, wide.data(), length, result.data(), narrow, nullptr, nullptr);
     return result;
 }
+
+}  // namespace
+
+std::string ConvertCodePage(std::string_view text, UINT from, UINT to) { return Narrow(Widen(text, from), to); }
 
 UINT LegacyAnsiCodePage() {
     DWORD codePage = 0;
@@ -77,3 +78,5 @@ std::string FromUtf8(std::string_view utf8) {
 }
 
 std::wstring ToUtf16(const std::string& text) { return Widen(text, CP_ACP); }
+
+std::string FromUtf16(std::wstring_view text) { return Narrow(text, CP_ACP); }

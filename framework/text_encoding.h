@@ -23,3 +23,6 @@ std::string FromUtf8(std::string_view utf8);
 
 // A text of the program's code page in UTF-16, for the calls that take nothing else.
 std::wstring ToUtf16(const std::string& text);
+
+// A UTF-16 text in the program's code page.
+std::string FromUtf16(std::wstring_view text);

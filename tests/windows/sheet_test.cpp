@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <utility>
@@ -130,6 +131,17 @@ TEST(ExpressionPage, EnterRuleHistoryAndTips) {
                            posted.wParam == MAKEWPARAM(IDC_EVALUATE, BN_CLICKED);
             EXPECT_EQ(clicked, c.evaluates) << c.where;
         }
+        // A paste longer than an edit box's own limit is taken whole.
+        std::string ones = "1";
+        for (int i = 0; i < 20000; ++i) ones += "+1";
+        HGLOBAL clip = ::GlobalAlloc(GMEM_MOVEABLE, ones.size() + 1);
+        std::memcpy(::GlobalLock(clip), ones.c_str(), ones.size() + 1);
+        ::GlobalUnlock(clip);
+        ASSERT_TRUE(::OpenClipboard(nullptr) && ::EmptyClipboard() && ::SetClipboardData(CF_TEXT, clip) && ::CloseClipboard());
+        page.m_ctlExpression.SetWindowText("");
+        page.m_ctlExpression.SendMessage(WM_PASTE);
+        page.OnEvaluate();
+        EXPECT_EQ(page.m_strResult, "20001");
         for (const char* typed : {" SIN(45) ", "1/0", "c"}) {  // the last two fail
             page.m_ctlExpression.SetWindowText(typed);
             page.OnEvaluate();
@@ -143,9 +155,39 @@ TEST(ExpressionPage, EnterRuleHistoryAndTips) {
     sheet.DoModal();
     EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
     std::string stored = std::to_string(app->GetProfileInt("Expressions", "Count", -1));
-    for (const char* name : {"1", "2"}) stored += " " + app->GetProfileString("Expressions", name);
-    EXPECT_EQ(stored, "2 SIN(45) 2+名前");
+    for (const char* name : {"1", "3"}) stored += " " + app->GetProfileString("Expressions", name);
+    EXPECT_EQ(stored, "3 SIN(45) 2+名前");
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
+}
+
+// At logon the taskbar may come after the program. The shell refuses the icon (here as it refuses
+// one it holds already), and its "TaskbarCreated" enables the tray and brings the start in it,
+// unless the user has begun to work meanwhile.
+TEST(MainSheet, TrayComesWithALateTaskbar) {
+    CWinApp* app = AfxGetApp();
+    app->SetRegistryKey(kCompanyKey);
+    app->WriteProfileInt("Settings", "Minimize", 1);
+    for (bool used : {false, true}) {
+        ASSERT_TRUE(theTray.Create(nullptr, kTrayMessage, "Calvo", ::LoadIconA(nullptr, IDI_APPLICATION), IDR_TRAY_MENU));
+        Probed<CTuvSheet> sheet;
+        app->m_pMainWnd = &sheet;
+        sheet.probe = [used](CTuvSheet& s) {
+            EXPECT_FALSE(theTray.m_bEnabled);
+            EXPECT_TRUE(s.IsWindowVisible()) << "opens as usual";
+            MSG key{s.m_hWnd, WM_KEYDOWN, VK_SHIFT, 0, 0, {0, 0}};
+            if (used) s.PreTranslateMessage(&key);
+            ::Shell_NotifyIconA(NIM_DELETE, &theTray.m_nid);  // the old icon went with the old taskbar
+            ::SendMessageA(theTray.m_hWnd, CSystemTray::s_uTaskbarCreated, 0, 0);
+            EXPECT_TRUE(theTray.m_bEnabled) << used;
+            EXPECT_EQ(s.IsWindowVisible() != 0, used) << "in the tray unless used";
+            EXPECT_EQ(theTray.m_bHidden != 0, used) << "the icon only while the window is not shown";
+            s.PostMessage(WM_COMMAND, IDCANCEL);
+        };
+        sheet.DoModal();
+        app->m_pMainWnd = nullptr;
+        EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
+    }
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Quandor Technologies\\windows_tests");
 }
 
 }  // namespace
