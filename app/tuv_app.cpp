@@ -8,7 +8,7 @@ CTuvApp theApp;
 
 BOOL CTuvApp::InitInstance() {
     // COM is needed only for the startup shortcut; without it the program runs all the same.
-    ::OleInitialize(nullptr);
+    const bool ole = SUCCEEDED(::OleInitialize(nullptr));
     // The three-dimensional control look needs no switching on since Windows 95.
     SetRegistryKey(kCompanyKey);
     {
@@ -19,7 +19,7 @@ BOOL CTuvApp::InitInstance() {
     }
     // The tray's window goes before the statics its window wrapper depends on.
     theTray.DestroyWindow();
-    ::OleUninitialize();
+    if (ole) ::OleUninitialize();
     // The sheet was the program: no message loop of our own.
     return FALSE;
 }

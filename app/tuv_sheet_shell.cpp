@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app_title.h"
+#include "link_static.h"
 #include "message_box.h"
 #include "registry_text.h"
 #include "resource.h"
@@ -104,6 +105,14 @@ std::string CTuvSheet::WriteHelpText() {
 }
 
 void CTuvSheet::OnHelpText() {
+    auto fail = [](const std::string& reason) { AfxMessageBox("Unable to open the help text:\n\n" + reason); };
     std::string fileName = WriteHelpText();
-    if (!fileName.empty()) ::ShellExecuteA(nullptr, "open", fileName.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (fileName.empty()) {
+        DWORD error = ::GetLastError();
+        // Without the resource "Error in Tuv.Exe" has said it already.
+        if (::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT")) fail(SystemErrorText(error));
+        return;
+    }
+    auto opened = reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", fileName.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (opened <= 32) fail(OpenErrorText(static_cast<int>(opened)));
 }

@@ -6,5 +6,8 @@
 #include <string>
 
 // Shows `text` owned by the main window (when it is shown), captioned with the application title.
-// Without a type it is a warning with an OK button.
-int AfxMessageBox(const std::string& text, UINT type = MB_OK | MB_ICONEXCLAMATION);
+// A box with OK, OK and Cancel, Yes and No, or Yes, No and Cancel and no icon of its own is a warning.
+int AfxMessageBox(const std::string& text, UINT type = MB_OK);
+
+// The system's text for an error code, without its line break; empty for an unknown code.
+std::string SystemErrorText(DWORD error);
