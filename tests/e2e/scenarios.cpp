@@ -47,6 +47,13 @@ int InkWidth(HWND window, COLORREF colour) {
 }
 bool Shows(HWND window, COLORREF colour) { return InkWidth(window, colour) > 0; }
 
+// Whether a message box shows an icon beside its text.
+bool ShowsIcon(HWND box) {
+    for (HWND child = nullptr; (child = ::FindWindowExA(box, child, "Static", nullptr));)
+        if (::IsWindowVisible(child) && (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) return true;
+    return false;
+}
+
 // The screen's DPI of the programs started while it lives (Wine reads it as each one starts):
 // 144 is Windows' 150 % display scaling. Afterwards the default, 96, again.
 struct ScreenDpi {
@@ -321,6 +328,7 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
     HWND message = Next(tuv, dialog);
     ASSERT_TRUE(message) << "a message that the save failed";
     EXPECT_NE(StaticTexts(message).find(folder + "\\old.txt"), std::string::npos) << StaticTexts(message);
+    EXPECT_TRUE(ShowsIcon(message)) << "a warning, though the program names no icon";
     Press(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
     EXPECT_EQ(Bytes(folder + "\\old.txt"), old);
@@ -349,8 +357,18 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
     ASSERT_TRUE(Choose(tuv, IDC_OPEN, "old.txt")) << "the Open dialog, not a question";
     EXPECT_EQ(TextOnceIs(variables, old), old);
 
-    ClickUntil(::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help"), [&] { return Bytes(record) != "<missing>"; });
+    HWND help = ::FindWindowExA(tuv.sheet, nullptr, "Button", "&Help");
+    ClickUntil(help, [&] { return Bytes(record) != "<missing>"; });
     EXPECT_EQ(Opened(record, 1), folder + "\\tuv.txt\r\n");
+    {  // Nothing to open text files with: Help says so.
+        ClassesValue noViewer("txtfile\\shell\\open\\command", nullptr), noTxt(".txt", "calvo-no-such-class");
+        ClickUntil(help, [&] { return (message = tuv.Window(tuv.sheet, "#32770", 0)) != nullptr; });
+        ASSERT_TRUE(message) << "a message that the help text cannot be opened";
+        EXPECT_EQ(StaticTexts(message).substr(StaticTexts(message).find('|') + 1),
+                  "Unable to open the help text:\n\nThere is no application associated\nwith the given filename extension.|");
+        Press(VK_RETURN);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
+    }
     ::PostMessageA(tuv.sheet, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box sends
     EXPECT_TRUE(tuv.EndsCleanly()) << "the close box ends the program";
 }
@@ -400,10 +418,11 @@ enum TrayCommand { Show, MinimizeAtStart, RunAtStart, About };
 }  // namespace
 
 // The tray, from a renamed copy of the program, which keeps its settings under its own name: Tray
-// hides the window behind the icon; the icon's menu, with the options checked as stored, runs
-// at start (the startup link appears, and goes when chosen again), minimises at start and brings
-// the window back on the About page; another icon's double click does nothing. Started again
-// the copy shows only the icon, whose double click shows the window. The icon's mouse messages
+// hides the window behind the icon; the icon's menu, with the options checked as stored (by this
+// copy or another), runs at start (the startup link appears, and goes when chosen again), stops
+// minimising at start and brings the window back on the About page; another icon's double click
+// does nothing. Started again to minimise the copy shows only the icon, whose double click shows
+// the window. The icon's mouse messages
 // are posted as the shell sends them: Wine's tray window is not the program's to click in every
 // set-up; the menu is worked with the pointer.
 TEST(TuvUser, WorksFromTheTray) {
@@ -433,15 +452,22 @@ TEST(TuvUser, WorksFromTheTray) {
                 << link;
             EXPECT_EQ(Setting("calvo-renamed", "Settings", "Run At Start"), stored);
         }
+        // Another copy of the program sets an option: the menu shows it, and choosing it clears it.
+        auto storeMinimize = [](DWORD on) {
+            ::RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Quandor Technologies\\calvo-renamed\\Settings", "Minimize",
+                              REG_DWORD, &on, sizeof(on));
+        };
+        storeMinimize(1);
         bool checked = false;
-        EXPECT_TRUE(ChooseFromTrayMenu(tray, MinimizeAtStart, &checked) && !checked) << "Minimize to Tray at start, unchecked";
-        EXPECT_TRUE(WaitUntil([&] { return Setting("calvo-renamed", "Settings", "Minimize") == 1; }));
+        EXPECT_TRUE(ChooseFromTrayMenu(tray, MinimizeAtStart, &checked) && checked) << "Minimize to Tray at start, checked";
+        EXPECT_TRUE(WaitUntil([&] { return Setting("calvo-renamed", "Settings", "Minimize") == 0; }));
         EXPECT_FALSE(::IsWindowVisible(tuv.sheet)) << "the options leave the window in the tray";
         ASSERT_TRUE(ChooseFromTrayMenu(tray, About));
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(tuv.sheet) != 0; })) << "About shows the window";
         EXPECT_TRUE(AboutPage(tuv)) << "on the About page";
         ::PostMessageA(tuv.sheet, WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_TRUE(tuv.EndsCleanly());
+        storeMinimize(1);
     }
     Tuv inTray(false, copy, true);
     HWND tray = inTray.TrayWindow();
