@@ -119,8 +119,9 @@ TEST(StartupShortcut, FollowsTheOptionAndTheStartupValue) {
     ::CoUninitialize();
 }
 
-TEST(HelpText, WrittenElseInTheTemporaryFolder) {
-    // Beside the program, as the end-to-end Help shows; here a folder in the way of that file.
+// Written beside the program, as the end-to-end Help shows; here a folder is in the way of that
+// file. Its report examples must be what the program really shows for them.
+TEST(HelpText, WrittenElseInTheTemporaryFolderWithExamplesThatHold) {
     const std::string beside = CTuvSheet::GetModuleFolder() + "tuv.txt";
     ::DeleteFileA(beside.c_str());
     ASSERT_TRUE(::CreateDirectoryA(beside.c_str(), nullptr));
@@ -129,17 +130,9 @@ TEST(HelpText, WrittenElseInTheTemporaryFolder) {
     EXPECT_EQ(CTuvSheet::WriteHelpText(), std::string(temp) + "tuv.txt");
     ::RemoveDirectoryA(beside.c_str());
     std::ifstream source(HELP_TEXT_SOURCE, std::ios::binary), written(std::string(temp) + "tuv.txt", std::ios::binary);
-    std::ostringstream a, b;
-    a << source.rdbuf(), b << written.rdbuf();
-    EXPECT_EQ(b.str(), a.str()) << "byte for byte";
-}
-
-// The help text's report examples must be what the program really shows for them.
-TEST(HelpText, ReportExamplesAreWhatTheProgramShows) {
-    HRSRC resource = ::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT");
-    ASSERT_NE(resource, nullptr);
-    const std::string help(static_cast<const char*>(::LockResource(::LoadResource(nullptr, resource))),
-                           ::SizeofResource(nullptr, resource));
+    std::ostringstream a, help;
+    a << source.rdbuf(), help << written.rdbuf();
+    EXPECT_EQ(help.str(), a.str()) << "byte for byte";
     const std::pair<const char*, const char*> examples[] = {
         {"a=23\r\nb=47\r\nc=a+b+d", "A = 23|B = 47|ERR 1 : C=A+B+D"},
         {"a=23\r\nb=47\r\nc=a+b+d\r\nd=sin(45)", "A = 23|B = 47|C = 70.707107|D = 0.707107"},
@@ -151,7 +144,7 @@ TEST(HelpText, ReportExamplesAreWhatTheProgramShows) {
         const std::regex bar("\\|");
         EXPECT_EQ(details, std::regex_replace(lines, bar, "\r\n") + "\r\n") << variables;
         // In the help text each report line stands on a CRLF line of its own, after a tab.
-        EXPECT_NE(help.find("\n\t" + std::regex_replace(lines, bar, "\r\n\t") + "\r\n"), std::string::npos) << lines;
+        EXPECT_NE(help.str().find("\n\t" + std::regex_replace(lines, bar, "\r\n\t") + "\r\n"), std::string::npos) << lines;
     }
 }
 
