@@ -1,13 +1,15 @@
 // Sheets run by the framework's modal loop: how Escape ends it; the program's own sheet: the Enter
-// rule, the history the page loads and stores, a long paste, how long its tips stay, and the tray
-// when the taskbar comes late.
+// rule, the history the page loads and stores, a long paste, Open and the current folder, how long
+// its tips stay, and the tray when the taskbar comes late.
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "resource.h"
@@ -48,7 +50,7 @@ TEST(Sheet, EscapeInABoxEndsTheLoopAsCancel) {
     EXPECT_EQ(sheet.m_hWnd, nullptr);
 }
 
-TEST(ExpressionPage, EnterRuleHistoryAndTips) {
+TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     const char* key = "Software\\Quandor Technologies\\windows_tests";
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
     CWinApp* app = AfxGetApp();
@@ -95,6 +97,24 @@ TEST(ExpressionPage, EnterRuleHistoryAndTips) {
             page.m_ctlExpression.SetWindowText(typed);
             page.OnEvaluate();
         }
+        // Open, the dialog answered as a user would: the file is read, and the dialog has not left
+        // the program in a folder of its choosing (which could then not be removed nor ejected).
+        char temp[MAX_PATH], before[MAX_PATH], after[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        const std::string file = std::string(temp) + "calvo-open.txt";
+        std::ofstream(file) << "a=1";
+        ::GetCurrentDirectoryA(MAX_PATH, before);
+        std::thread user([&file] {
+            HWND dialog = nullptr;
+            for (int i = 0; i < 300 && !(dialog = ::FindWindowA("#32770", "Open")); ++i) ::Sleep(50);
+            ::SetDlgItemTextA(dialog, 1148, file.c_str());  // the file name
+            ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        });
+        page.OnOpen();
+        user.join();
+        ::GetCurrentDirectoryA(MAX_PATH, after);
+        EXPECT_EQ(page.m_ctlVariables.GetWindowText() + " in " + after, std::string("a=1 in ") + before);
+        ::DeleteFileA(file.c_str());
         // Each box's tip hides after six seconds.
         for (HWND box : {page.m_ctlExpression.m_hWnd, page.m_ctlVariables.m_hWnd}) {
             EXPECT_EQ(page.m_tip.FindTool(box) ? page.m_tip.FindTool(box)->nSeconds : -1, 6);
