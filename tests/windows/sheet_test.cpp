@@ -82,6 +82,10 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
                            posted.wParam == MAKEWPARAM(IDC_EVALUATE, BN_CLICKED);
             EXPECT_EQ(clicked, c.evaluates) << c.where;
         }
+        for (const char* typed : {" SIN(45) ", "1/0", "c"}) {  // the last two fail
+            page.m_ctlExpression.SetWindowText(typed);
+            page.OnEvaluate();
+        }
         // A paste longer than an edit box's own limit is taken whole.
         std::string ones = "1";
         for (int i = 0; i < 20000; ++i) ones += "+1";
@@ -93,10 +97,6 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
         page.m_ctlExpression.SendMessage(WM_PASTE);
         page.OnEvaluate();
         EXPECT_EQ(page.m_strResult, "20001");
-        for (const char* typed : {" SIN(45) ", "1/0", "c"}) {  // the last two fail
-            page.m_ctlExpression.SetWindowText(typed);
-            page.OnEvaluate();
-        }
         // Open, the dialog answered as a user would: the file is read, and the dialog has not left
         // the program in a folder of its choosing (which could then not be removed nor ejected).
         char temp[MAX_PATH], before[MAX_PATH], after[MAX_PATH];
@@ -124,7 +124,7 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     sheet.DoModal();
     EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
     std::string stored = std::to_string(app->GetProfileInt("Expressions", "Count", -1));
-    for (const char* name : {"1", "3"}) stored += " " + app->GetProfileString("Expressions", name);
+    for (const char* name : {"2", "3"}) stored += " " + app->GetProfileString("Expressions", name);
     EXPECT_EQ(stored, "3 SIN(45) 2+名前");
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
 }
