@@ -7,24 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "../engine/rows.h"
-
-namespace {
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// An expected text that ends in "..." gives only the beginning.
-void ExpectText(const std::string& actual, const std::string& expected, const std::string& where) {
-    const bool prefix = expected.ends_with("...");
-    const size_t size = prefix ? expected.size() - 3 : std::string::npos;
-    EXPECT_EQ(actual.substr(0, size), expected.substr(0, size)) << where;
-}
 
 TEST(TuvEval, Rows) {
     setenv("EXAMPLES", EXAMPLES_DIR, 1);
@@ -39,5 +24,3 @@ TEST(TuvEval, Rows) {
     }
     for (const char* end : {".in", ".out", ".err"}) std::remove((files + end).c_str());
 }
-
-}  // namespace

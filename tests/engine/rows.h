@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -26,4 +28,15 @@ inline std::vector<Row> ReadRows(const std::string& path) {
     }
     if (rows.empty()) ADD_FAILURE() << "no rows in " << path;
     return rows;
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// An expected text that ends in "..." gives only the beginning.
+inline void ExpectText(const std::string& actual, const std::string& expected, const std::string& where) {
+    const size_t size = expected.ends_with("...") ? expected.size() - 3 : std::string::npos;
+    EXPECT_EQ(actual.substr(0, size), expected.substr(0, size)) << where;
 }

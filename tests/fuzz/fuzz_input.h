@@ -1,9 +1,10 @@
 // How a fuzzer input becomes the two texts of the Evaluate road, and the check of a small input
-// against the literal implementations. Shared by the fuzz target and the replay test.
+// against the literal implementations. Shared by the fuzz target and the engine tests.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "../engine/literal_evaluator.h"
 #include "../engine/literal_sheet.h"
@@ -11,14 +12,9 @@
 #include "variable_sheet.h"
 #include "work_budget.h"
 
-struct FuzzInput {
-    std::string variables;
-    std::string_view expression;
-};
-
 // The bytes before the first NUL are the variables text, the bytes after it the expression;
 // without a NUL the whole input is the expression and the variables text is empty.
-inline FuzzInput SplitFuzzInput(std::string_view input) {
+inline std::pair<std::string, std::string_view> SplitFuzzInput(std::string_view input) {
     size_t nul = input.find('\0');
     if (nul == std::string_view::npos) return {std::string(), input};
     return {std::string(input.substr(0, nul)), input.substr(nul + 1)};
@@ -67,4 +63,11 @@ inline std::string CompareWithLiterals(const std::string& variables, std::string
         return "expression " + QuoteBytes(expression) + ": engine " + QuoteBytes(value) + (ok ? " ok" : " failed") +
                ", literal " + QuoteBytes(literal) + (literalOk ? " ok" : " failed");
     return "";
+}
+
+// The Evaluate road on one input, then CompareWithLiterals.
+inline std::string DifferenceFromTheLiterals(std::string variables, std::string_view expression) {
+    std::string result, details, value;
+    const bool ok = tuv::RunEvaluation(variables, expression, result, details, &value);
+    return CompareWithLiterals(variables, expression, ok, value);
 }
