@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "fuzz_input.h"
@@ -35,17 +36,11 @@ struct FuzzAllowance {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto [variables, expression] = SplitFuzzInput({reinterpret_cast<const char*>(data), size});
     std::string result, details, value;
-    bool ok;
-    {
-        FuzzAllowance allowance;
-        ok = tuv::RunEvaluation(variables, expression, result, details, &value);
-    }
+    std::optional<FuzzAllowance> allowance(std::in_place);
+    const bool ok = tuv::RunEvaluation(variables, expression, result, details, &value);
     if (tuv::WorkExhausted()) return 0;  // ends in "E" by design: nothing to compare
-    std::string difference;
-    {
-        FuzzAllowance allowance;
-        difference = CompareWithLiterals(variables, expression, ok, value);
-    }
+    allowance.emplace();  // the literal implementations get one of their own
+    const std::string difference = CompareWithLiterals(variables, expression, ok, value);
     if (!difference.empty()) {
         std::fprintf(stderr, "differs from the literal implementations: %s\n", difference.c_str());
         std::abort();

@@ -47,12 +47,8 @@ inline std::string CompareWithLiterals(const std::string& variables, std::string
     const tuv::VariableSheet engine = sheet;
 
     tuv::WorkScope scope;
-    if (variables.empty()) {
-        sheet.Reset();
-    } else {
-        tuv::ReadSheetLines(variables, sheet);
-        LiteralResolveSheet(sheet);
-    }
+    tuv::ReadSheetLines(variables, sheet);  // no lines in an empty text
+    LiteralResolveSheet(sheet);
     std::string literal = "E";  // RunEvaluation gives "E" for an expression that left its result untouched
     bool literalOk = LiteralEvaluate(std::string(expression), literal);
     if (tuv::WorkExhausted()) return "";
