@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "evaluator.h"
 #include "report.h"
@@ -31,18 +32,12 @@ TEST(Rows, EveryTable) {
     }
 }
 
-struct Outcome {
-    bool ok;
-    std::string variables, result, value, details;  // the variables text as trimmed in place
-    bool operator==(const Outcome&) const = default;
-};
-void PrintTo(const Outcome& o, std::ostream* out) { *out << o.ok << " {" << o.variables << "} " << o.result << " " << o.value << " {" << o.details << "}"; }
-
+// The road's flag, the variables text as it trimmed it in place, the result, the value and the details.
+using Outcome = std::tuple<bool, std::string, std::string, std::string, std::string>;
 Outcome Road(std::string variables, const std::string& expression) {
-    Outcome o;
-    o.ok = tuv::RunEvaluation(variables, expression, o.result, o.details, &o.value);
-    o.variables = variables;
-    return o;
+    std::string result, value, details;
+    const bool ok = tuv::RunEvaluation(variables, expression, result, details, &value);
+    return {ok, variables, result, value, details};
 }
 
 std::string Repeat(const std::string& piece, int count) {
@@ -87,10 +82,10 @@ TEST(Limits, NestingAndWork) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expression.substr(0, 40) + " (case " + std::to_string(&c - cases) + ")");
-        const Outcome o = Road(c.variables, c.expression);
-        EXPECT_EQ(o.ok, c.ok);
-        EXPECT_EQ(o.value, c.value);
-        ExpectText(o.details, c.details, "details");
+        const auto [ok, variables, result, value, details] = Road(c.variables, c.expression);
+        EXPECT_EQ(ok, c.ok);
+        EXPECT_EQ(value, c.value);
+        ExpectText(details, c.details, "details");
         EXPECT_TRUE(tuv::WorkExhausted() || tuv::WorkSpent() < tuv::kWorkBudget / 3) << tuv::WorkSpent();
     }
 }
