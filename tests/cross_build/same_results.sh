@@ -5,10 +5,9 @@
 set -euo pipefail
 native=$1 windows=$2
 shift 2
-here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-python3 "$here/make_cases.py" > "$work/cases.jsonl"
+python3 "$(dirname "$0")/make_cases.py" > "$work/cases.jsonl"
 "$native" --batch < "$work/cases.jsonl" > "$work/native.jsonl"
 "$@" "$windows" --batch < "$work/cases.jsonl" > "$work/windows.jsonl"
 if ! cmp -s "$work/native.jsonl" "$work/windows.jsonl"; then
