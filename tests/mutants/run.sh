@@ -53,10 +53,9 @@ run() {
 }
 # outcome NAME AREA: runs the tests that matter for AREA.
 outcome() {
-  if [ "$2" = engine ]; then run "$logs/$1.native.log" native; fi
-  if [ "$2" != engine ] || [ -z "$failed" ]; then
-    run "$logs/$1.windows.log" windows -LE "$([ "$2" = engine ] && echo product || echo 'engine|product')"
-  fi
+  local leave_out='engine|product' failed=""
+  [ "$2" != engine ] || { leave_out=product; run "$logs/$1.native.log" native; }
+  [ -n "$failed" ] || run "$logs/$1.windows.log" windows -LE "$leave_out"
   case "$failed" in
     "") echo "missed" ;;
     error) echo "error: see build/mutants/$1.*.log" ;;
