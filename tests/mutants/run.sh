@@ -39,10 +39,10 @@ for i in "${!ids[@]}"; do substitute "$root/${files[i]}" "${finds[i]}" "${replac
 native() { cmake --build "$root/build/native" -j 2 && ctest --test-dir "$root/build/native" -j 2 --timeout 120 --output-on-failure; }
 windows() { bash "$root/scripts/test-windows.sh" --timeout 120 "$@"; }
 failures() { sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$1"; }
-# run LOG COMMAND...: sets "failed" to the failing tests (one a line), or "error" when it failed otherwise.
+# run LOG COMMAND...: sets "failed" to the failing tests (one a line), or "error" when it failed
+# otherwise; leaves it as it is (empty: outcome starts it so) when the command passes.
 run() {
   local log=$1 again=""; shift
-  failed=""
   "$@" >"$log" 2>&1 && return
   failed=$(failures "$log")
   [ -n "$failed" ] || { failed="error"; return; }
