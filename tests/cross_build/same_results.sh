@@ -3,13 +3,11 @@
 # the native tuv-eval and the Windows tuv-eval.exe (under Wine) and compares every output line.
 #   same_results.sh NATIVE_TUV_EVAL WINDOWS_TUV_EVAL_EXE EMULATOR [EMULATOR OPTIONS...]
 set -euo pipefail
-native=$1 windows=$2
-shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 "$(dirname "$0")/make_cases.py" > "$work/cases.jsonl"
-"$native" --batch < "$work/cases.jsonl" > "$work/native.jsonl"
-"$@" "$windows" --batch < "$work/cases.jsonl" > "$work/windows.jsonl"
+"$1" --batch < "$work/cases.jsonl" > "$work/native.jsonl"
+"${@:3}" "$2" --batch < "$work/cases.jsonl" > "$work/windows.jsonl"
 if ! cmp -s "$work/native.jsonl" "$work/windows.jsonl"; then
   echo "native and Windows results differ (case, native, Windows):"
   paste "$work/cases.jsonl" "$work/native.jsonl" "$work/windows.jsonl" | awk -F'\t' '$2 != $3' | head -5 | cut -c1-900
