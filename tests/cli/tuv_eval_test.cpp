@@ -12,9 +12,9 @@
 #include "../engine/rows.h"
 
 TEST(TuvEval, Rows) {
-    setenv("EXAMPLES", EXAMPLES_DIR, 1);
+    setenv("EXAMPLES", TESTS_DIR "/../examples", 1);
     const std::string files = ::testing::TempDir() + "tuv_eval_" + std::to_string(getpid());
-    for (const Row& row : ReadRows(TUV_EVAL_ROWS)) {
+    for (const Row& row : ReadRows(TESTS_DIR "/cli/tuv_eval.tsv")) {
         std::ofstream(files + ".in", std::ios::binary) << row[1];
         const int status = std::system((std::string(TUV_EVAL_PATH) + " " + row[0] + " <" + files + ".in >" + files +
                                         ".out 2>" + files + ".err").c_str());

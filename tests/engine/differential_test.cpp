@@ -12,8 +12,6 @@
 #include "../fuzz/fuzz_input.h"
 #include "evaluator.h"
 
-namespace {
-
 // Random texts over the characters that matter to the rules, then texts thick with brackets,
 // balanced and not, where the operator search steps over groups; each also wrapped in brackets.
 TEST(Differential, EvaluatorAgreesWithThePlainRecursion) {
@@ -64,5 +62,3 @@ TEST(Differential, ResolutionAgreesWithThePlainPassAlgorithm) {
         ASSERT_EQ(DifferenceFromTheLiterals(text, "c"), "") << text;
     }
 }
-
-}  // namespace

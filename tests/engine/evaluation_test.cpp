@@ -17,7 +17,7 @@ namespace {
 // and optionally the variables text and the report of the sheet it gives.
 TEST(Rows, EveryTable) {
     for (const char* table : {"operators.tsv", "functions.tsv", "dates.tsv", "sheets.tsv"}) {
-        for (const Row& row : ReadRows(std::string(ENGINE_DATA_DIR) + "/" + table)) {
+        for (const Row& row : ReadRows(std::string(TESTS_DIR) + "/engine/data/" + table)) {
             const std::string variables = row.size() > 3 ? row[3] : "";
             std::string value = "<untouched>";
             tuv::WorkScope scope;
@@ -59,13 +59,12 @@ TEST(RunEvaluation, TrimsAndReports) {
 // chains of lines are folded in loops, well within the work allowance. Past the allowance the road
 // ends in E with the report of what was resolved; the next evaluation has the whole allowance again.
 TEST(Limits, NestingAndWork) {
-    const int deep = tuv::kMaxNesting;
     std::string chain, sheet;  // the chain written bottom-up: one pass per link
     for (int i = 1; i < 20000; ++i) chain += "v" + std::to_string(i) + "=v" + std::to_string(i + 1) + "+1\n";
     for (int i = 1; i <= 1000; ++i) sheet += "a" + std::to_string(i) + "=" + std::to_string(i) + "\n";
     const struct { std::string variables, expression; bool ok; std::string value, details; } cases[] = {
-        {"", Repeat("(", deep) + "1+2" + Repeat(")", deep), true, "3.000000", ""},
-        {"", Repeat("(", deep + 1) + "1+2" + Repeat(")", deep + 1), false, "E", ""},
+        {"", Repeat("(", tuv::kMaxNesting) + "1+2" + Repeat(")", tuv::kMaxNesting), true, "3.000000", ""},
+        {"", Repeat("(", tuv::kMaxNesting + 1) + "1+2" + Repeat(")", tuv::kMaxNesting + 1), false, "E", ""},
         {"", Repeat("(", 20000) + "1+2" + Repeat(")", 20000), false, "E", ""},
         {"", Repeat("(", 20000), false, "0.0", ""},
         {"", Repeat("0+1*(", 1000) + "1" + Repeat(")", 1000), true, "1.000000", ""},
