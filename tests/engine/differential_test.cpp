@@ -36,7 +36,7 @@ TEST(Differential, EvaluatorAgreesWithThePlainRecursion) {
 }
 
 // Sheets where the order of lines, duplicates, cycles, enumerations and failing functions decide
-// which definition wins.
+// which definition wins, and the value of C on each.
 TEST(Differential, ResolutionAgreesWithThePlainPassAlgorithm) {
     const char* const names[] = {"a", "b", "c", "d", "e1", "e2", "e3", "e4", "list(c)", "s!1x"};
     const char* const operands[] = {"a", "b", "c", "d", "e1", "e2", "e3", "e4", "s!x1", "1", "2.5", "0",
