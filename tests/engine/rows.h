@@ -1,6 +1,6 @@
 // Test tables kept as tab-separated text: a row a line, its fields split at tabs, "#" at the start of
 // a line for a comment. In a field \n, \r, \t and \\ stand for a line feed, a carriage return, a tab
-// and a backslash.
+// and a backslash, and \xHH for the byte HH.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,11 +23,25 @@ inline std::vector<Row> ReadRows(const std::string& path) {
             const char c = line[i];
             if (c == '\t') row.emplace_back();
             else if (c != '\\') row.back() += c;
-            else if (++i < line.size()) row.back() += line[i] == 'n' ? '\n' : line[i] == 'r' ? '\r' : line[i] == 't' ? '\t' : line[i];
+            else if (++i >= line.size()) break;
+            else if (line[i] != 'x') row.back() += line[i] == 'n' ? '\n' : line[i] == 'r' ? '\r' : line[i] == 't' ? '\t' : line[i];
+            else {
+                row.back() += static_cast<char>(std::stoi(line.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            }
         }
     }
     if (rows.empty()) ADD_FAILURE() << "no rows in " << path;
     return rows;
+}
+
+// The integers of a field such as "10,-20 110": anything but a digit or a minus separates them.
+inline std::vector<int> Numbers(const std::string& field) {
+    std::vector<int> numbers;
+    const char* digits = "-0123456789";
+    for (size_t at = field.find_first_of(digits), used = 0; at != std::string::npos; at = field.find_first_of(digits, at + used))
+        numbers.push_back(std::stoi(field.substr(at), &used));
+    return numbers;
 }
 
 inline std::string ReadFile(const std::filesystem::path& path) {

@@ -1,6 +1,6 @@
 // Sheets run by the framework's modal loop: how Escape ends it; the program's own sheet: the Enter
-// rule, the history the page loads and stores, a long paste, Open and the current folder, how long
-// its tips stay, and the tray when the taskbar comes late.
+// rule, the About title's font, the history the page loads and stores, a long paste, Open and the
+// current folder, how long its tips stay, and the tray when the taskbar comes late.
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
@@ -82,6 +82,9 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
                            posted.wParam == MAKEWPARAM(IDC_EVALUATE, BN_CLICKED);
             EXPECT_EQ(clicked, c.evaluates) << c.where;
         }
+        LOGFONTA title{};  // the About page's, which the last row showed
+        ::GetObjectA(reinterpret_cast<HFONT>(s.m_pageAbout.m_ctlTitle.SendMessage(WM_GETFONT)), sizeof(title), &title);
+        EXPECT_EQ(std::string(title.lfFaceName) + " " + std::to_string(title.lfHeight) + " " + std::to_string(title.lfWeight), "Arial 20 700");
         for (const char* typed : {" SIN(45) ", "1/0", "c"}) {  // the last two fail
             page.m_ctlExpression.SetWindowText(typed);
             page.OnEvaluate();

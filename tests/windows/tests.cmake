@@ -4,14 +4,16 @@
 # scenario.
 file(GLOB windows_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(windows_tests ${windows_test_sources} ${tuv_sources} ${CMAKE_SOURCE_DIR}/resources/tuv.rc)
-target_include_directories(windows_tests PRIVATE $<TARGET_PROPERTY:tuv,INCLUDE_DIRECTORIES>)
+# The tables of tests/windows/data are read with the engine tests' reader.
+target_include_directories(windows_tests PRIVATE $<TARGET_PROPERTY:tuv,INCLUDE_DIRECTORIES> ${CMAKE_CURRENT_LIST_DIR}/../engine)
 target_link_libraries(windows_tests PRIVATE framework engine shlwapi ${gtest_libs})
 # The program's classes run as in the program: UTF-8 texts, the common controls 6, the real DPI.
 calvo_manifest(windows_tests "Calvo's classes under test" COMMON_CONTROLS)
 # tuv.rc's own dependencies (help text, icon, version) are set where tuv is; they must hold here too.
 get_property(rc_depends SOURCE ${CMAKE_SOURCE_DIR}/resources/tuv.rc DIRECTORY ${CMAKE_SOURCE_DIR} PROPERTY OBJECT_DEPENDS)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/resources/tuv.rc APPEND PROPERTY OBJECT_DEPENDS ${rc_depends})
-target_compile_definitions(windows_tests PRIVATE HELP_TEXT_SOURCE="${CMAKE_SOURCE_DIR}/resources/tuv.txt")
+target_compile_definitions(windows_tests PRIVATE HELP_TEXT_SOURCE="${CMAKE_SOURCE_DIR}/resources/tuv.txt"
+  TABLES="${CMAKE_CURRENT_LIST_DIR}/data/")
 gtest_discover_tests(windows_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
   PROPERTIES RESOURCE_LOCK tuv_desktop)
 
