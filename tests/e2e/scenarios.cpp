@@ -50,7 +50,7 @@ bool Shows(HWND window, COLORREF colour) { return InkWidth(window, colour) > 0; 
 // Whether a message box shows an icon beside its text.
 bool ShowsIcon(HWND box) {
     for (HWND child = nullptr; (child = ::FindWindowExA(box, child, "Static", nullptr));)
-        if (::IsWindowVisible(child) && (::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) return true;
+        if (::IsWindowVisible(child) && ::SendMessageA(child, STM_GETICON, 0, 0)) return true;
     return false;
 }
 
