@@ -1,5 +1,6 @@
-// The hyperlink control's fitting and command-line rules, as tables. Its hover, visited and failure
-// states are seen end to end, with the real pointer and the real shell.
+// The hyperlink control's fitting (tests/windows/data/link_fit.tsv) and command-line rules, as
+// tables. Its hover, visited and failure states are seen end to end, with the real pointer and the
+// real shell.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,25 +8,15 @@
 #include <string>
 
 #include "link_static.h"
+#include "rows.h"
 
 namespace {
 
 TEST(LinkStatic, FitsItsRectangleToTheText) {
-    struct Case {
-        DWORD style;
-        RECT rect;
-        SIZE text;
-        RECT expected;
-    } cases[] = {
-        {SS_LEFT, {10, 20, 110, 60}, {50, 13}, {10, 20, 60, 33}},
-        {SS_RIGHT, {10, 20, 110, 60}, {50, 13}, {60, 20, 110, 33}},
-        {SS_CENTER, {10, 20, 110, 60}, {51, 13}, {34, 20, 86, 33}},                   // d = 49 / 2 = 24
-        {SS_CENTER | SS_CENTERIMAGE, {10, 20, 110, 60}, {50, 13}, {35, 33, 85, 47}},  // d = 27 / 2 = 13
-        {SS_CENTER | SS_CENTERIMAGE, {10, 20, 50, 30}, {51, 13}, {5, 19, 55, 31}},    // wider and taller: -5, -1
-    };
-    for (const Case& c : cases) {
-        RECT fitted = FitRectToText(c.rect, c.text, c.style);
-        EXPECT_TRUE(::EqualRect(&fitted, &c.expected)) << c.style << ": " << fitted.left << "," << fitted.top;
+    for (const Row& row : ReadRows(TABLES "link_fit.tsv")) {
+        const std::vector<int> r = Numbers(row[1]), text = Numbers(row[2]);
+        RECT fitted = FitRectToText(RECT{r[0], r[1], r[2], r[3]}, SIZE{text[0], text[1]}, std::stoi(row[0]));
+        EXPECT_EQ(Numbers(row[3]), (std::vector<int>{fitted.left, fitted.top, fitted.right, fitted.bottom})) << row[0] << " " << row[1];
     }
 }
 

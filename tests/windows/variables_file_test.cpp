@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "rows.h"
 #include "variables_file.h"
 
 namespace {
@@ -95,21 +96,8 @@ TEST_F(VariablesFile, ASaveWaitsForAMomentaryHolder) {
 }
 
 TEST(VariablesFileText, UTF8AsItIsAndOlderFilesFromTheirCodePage) {
-    // The file's bytes, the program's code page and the legacy one, and the text the box shows.
-    struct Case { std::string bytes; UINT program, legacy; std::string text; };
-    const Case cases[] = {
-        {"\xEF\xBB\xBF\xD0\xB4=1", CP_UTF8, 1252, "\xD0\xB4=1"},               // UTF-8; its byte-order mark goes
-        {"caf\xE9=1", CP_UTF8, 1252, "caf\xC3\xA9=1"},                        // Windows-1252
-        {"\xE4\xEB=1", CP_UTF8, 1251, "\xD0\xB4\xD0\xBB=1"},                   // Windows-1251: дл
-        {"\xC3\xA9", CP_UTF8, 1252, "\xC3\xA9"},                             // "Ã©" reads as "é"
-        {"\xC0\xAF", CP_UTF8, 1252, "\xC3\x80\xC2\xAF"},                      // overlong: not UTF-8
-        {"\xE0\x80\xAF", CP_UTF8, 1252, "\xC3\xA0\xE2\x82\xAC\xC2\xAF"},        // overlong in three bytes
-        {"\xED\xA0\x80", CP_UTF8, 1252, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},      // a surrogate
-        {"\xF4\x90\x80\x80", CP_UTF8, 1252, "\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC"},  // past U+10FFFF
-        {"a\xC3", CP_UTF8, 1252, "a\xC3\x83"},                                // cut short
-        {"caf\xE9=1", 1252, 1252, "caf\xE9=1"},                               // before UTF-8: bytes as they are
-    };
-    for (const Case& c : cases) EXPECT_EQ(DecodeVariablesText(c.bytes, c.program, c.legacy), c.text) << c.bytes;
+    for (const Row& row : ReadRows(TABLES "variables_text.tsv"))
+        EXPECT_EQ(DecodeVariablesText(row[0], std::stoi(row[1]), std::stoi(row[2])), row[3]) << row[0];
 }
 
 TEST(VariablesFileNames, RememberedFolderAndDialogFilter) {
