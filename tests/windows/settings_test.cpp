@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app_title.h"
+#include "rows.h"
 #include "tuv_app.h"
 
 namespace {
@@ -29,28 +30,15 @@ protected:
     HKEY m_key = nullptr;
 };
 
-// What another program, an older version or a damaged profile may have stored under any spelling
-// of the name. The defaults (77 and "default") stand only for what is missing or unusable.
+// What another program, an older version or a damaged profile may have stored (data/settings.tsv).
 TEST_F(Settings, ReadsWhatTheRegistryHolds) {
-    struct Case { const char* name; DWORD type; std::string bytes; int number; std::string text; };
-    const Case cases[] = {
-        {nullptr, REG_NONE, "", 77, "default"},  // nothing stored
-        {"value", REG_DWORD, std::string("\5\0\0\0", 4), 5, "default"},
-        {"VALUE", REG_DWORD, std::string(4, '\0'), 0, "default"},
-        {"value", REG_DWORD, std::string("\5\0", 2), 77, "default"},
-        {"value", REG_BINARY, std::string("\5\0\0\0", 4), 77, "default"},
-        {"value", REG_SZ, "abc", 77, "abc"},                   // no closing zero
-        {"value", REG_SZ, std::string("x\0y\0", 4), 77, "x"},  // the text ends at the first zero
-        {"value", REG_SZ, "", 77, ""},
-        {"value", REG_SZ, std::string(3000, 'y'), 77, std::string(3000, 'y')},
-        {"value", REG_EXPAND_SZ, std::string("%TEMP%\0", 7), 77, "default"},
-    };
-    for (const Case& c : cases) {
+    for (const Row& row : ReadRows(TABLES "settings.tsv")) {
         ::RegDeleteValueA(m_key, "value");
-        auto bytes = reinterpret_cast<const BYTE*>(c.bytes.data());
-        if (c.name) ::RegSetValueExA(m_key, c.name, 0, c.type, bytes, static_cast<DWORD>(c.bytes.size()));
-        EXPECT_EQ(AfxGetApp()->GetProfileInt("Section", "Value", 77), c.number) << c.type << c.bytes.substr(0, 9);
-        EXPECT_EQ(AfxGetApp()->GetProfileString("Section", "Value", "default"), c.text) << c.type << c.bytes;
+        const std::string& bytes = row[2];
+        if (row[0] != "-")
+            ::RegSetValueExA(m_key, row[0].c_str(), 0, std::stoul(row[1]), reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+        EXPECT_EQ(AfxGetApp()->GetProfileInt("Section", "Value", 77), std::stoi(row[3])) << row[1] << bytes.substr(0, 9);
+        EXPECT_EQ(AfxGetApp()->GetProfileString("Section", "Value", "default"), row[4]) << row[1] << bytes.substr(0, 9);
     }
 }
 
