@@ -23,7 +23,7 @@ HWND Choose(const Tuv& tuv, int button, const std::string& name) {
     ClickUntil(tuv.Item(button), [&] { return (dialog = tuv.Window(tuv.sheet, "#32770", 0)) != nullptr; });
     HWND field = dialog ? ::GetDlgItem(dialog, 1148) : nullptr;  // cmb13, the file name
     if (!field) return nullptr;
-    SetText(field, name);
+    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
     Press(VK_RETURN);
     return dialog;
 }
@@ -301,7 +301,7 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
         EXPECT_NE(StaticTexts(question).find("Empty everything! Are you sure?"), std::string::npos) << StaticTexts(question);
         Press(key);
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(question); }));
-        Settle(tuv.page);
+        ::SendMessageTimeoutA(tuv.page, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);  // the answer handled
         EXPECT_EQ(Text(variables), answer == IDYES ? "" : legacy) << "after the answer " << answer;
     }
     // With nothing to empty New asks nothing: the next dialog is Open's.

@@ -39,17 +39,11 @@ std::string TextOnceIs(HWND window, const std::string& expected, DWORD ms) {
     return seen;
 }
 
-void SetText(HWND window, const std::string& text) {
-    ::SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 std::string StaticTexts(HWND dialog) {
     std::string texts;
     for (HWND child = nullptr; (child = ::FindWindowExA(dialog, child, "Static", nullptr));) texts += Text(child) + "|";
     return texts;
 }
-
-void Settle(HWND window) { ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr); }
 
 void Type(const std::string& text) {
     // Texts are UTF-8: a character beyond ASCII goes as the character itself, as an input method sends it.
@@ -102,8 +96,6 @@ DWORD Setting(const std::string& title, const char* section, const char* name) {
     return value;
 }
 
-void ForgetSettings(const std::string& title) { ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + title).c_str()); }
-
 // Removes `path` with all it holds, read-only files at any depth too.
 static void RemoveAll(const fs::path& path) {
     std::error_code ignored;
@@ -127,7 +119,7 @@ std::string Bytes(const std::string& path) {
 }
 
 Tuv::Tuv(bool fresh, const std::string& exe, bool inTray) {
-    if (fresh) ForgetSettings(fs::path(exe).stem().string());
+    if (fresh) ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + fs::path(exe).stem().string()).c_str());
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     std::string command = "\"" + exe + "\"";

@@ -20,10 +20,7 @@ bool WaitUntil(Condition done, DWORD ms = 15000) {
 std::string Text(HWND window);  // its whole text, through WM_GETTEXT
 // The window's text once it reads `expected`, or what it reads when the wait ends.
 std::string TextOnceIs(HWND window, const std::string& expected, DWORD ms = 15000);
-void SetText(HWND window, const std::string& text);
 std::string StaticTexts(HWND dialog);  // a message box's texts, each followed by "|"
-// Answers once the window's thread has handled everything sent to it before.
-void Settle(HWND window);
 
 // Real key presses into the window with the keyboard focus, for a UTF-8 text; a character with no
 // key in the keyboard map (Wine under Xvfb has none for "(" and ")", nor for any letter beyond
@@ -45,7 +42,6 @@ bool ClickUntil(HWND window, Condition done) { return RepeatUntil([&] { Click(wi
 
 // Settings as the program stores them, under HKCU\Software\Quandor Technologies\<title>.
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
-void ForgetSettings(const std::string& title);  // removes the whole key
 
 // A folder of the scenario's own in the temporary folder, removed with all it holds.
 struct Folder {

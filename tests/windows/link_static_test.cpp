@@ -1,5 +1,5 @@
-// The hyperlink control's fitting (tests/windows/data/link_fit.tsv) and command-line rules, as
-// tables. Its hover, visited and failure states are seen end to end, with the real pointer and the
+// The hyperlink control's fitting and command-line rules, as tables (tests/windows/data/link_*.tsv).
+// Its hover, visited and failure states are seen end to end, with the real pointer and the
 // real shell.
 #include <windows.h>
 
@@ -21,19 +21,7 @@ TEST(LinkStatic, FitsItsRectangleToTheText) {
 }
 
 TEST(LinkStatic, HandlerCommandLineReplacesThePlaceholder) {
-    const std::string target = "https://example.example/?tuv";
-    const std::string longCommand = "\"C:\\" + std::string(3000, 'p') + "\\browser.exe\"";
-    const std::string longTarget = "https://example.example/" + std::string(3000, 'q');
-    struct Case {
-        std::string registered, target, expected;
-    } cases[] = {
-        {"\"C:\\b.exe\" \"%1\" -new", target, "\"C:\\b.exe\"  " + target},
-        {"C:\\b.exe %1 -new", target, "C:\\b.exe  " + target},
-        {"C:\\b.exe -new", target, "C:\\b.exe -new " + target},
-        {"C:\\b.exe \"%1\" %1", target, "C:\\b.exe  " + target},
-        {longCommand + " \"%1\"", longTarget, longCommand + "  " + longTarget},
-    };
-    for (const Case& c : cases) EXPECT_EQ(HandlerCommandLine(c.registered, c.target), c.expected) << c.registered;
+    for (const Row& row : ReadRows(TABLES "link_command.tsv")) EXPECT_EQ(HandlerCommandLine(row[0], row[1]), row[2]) << row[0];
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "resource.h"
+#include "rows.h"
 #include "tuv_sheet.h"
 
 namespace {
@@ -26,12 +27,8 @@ TEST(SystemTray, StatesAndTaskbarRecreated) {
     ASSERT_TRUE(tray.Create(nullptr, kTrayMessage, std::string(100, 't').c_str(),
                             ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TUV)), IDR_TRAY_MENU));
     EXPECT_EQ(std::string(tray.m_nid.szTip), std::string(63, 't')) << "the tip is cut to its field";
-    struct Step {
-        const char* what;
-        void (*act)(CSystemTray&);
-        BOOL enabled, hidden;
-        bool present;
-    } steps[] = {
+    struct Step { const char* what; void (*act)(CSystemTray&); BOOL enabled, hidden; bool present; };
+    const Step steps[] = {
         {"created", [](CSystemTray&) {}, TRUE, FALSE, true},
         {"hidden", [](CSystemTray& t) { t.HideIcon(); }, TRUE, TRUE, false},
         {"taskbar recreated while hidden",
@@ -89,28 +86,14 @@ TEST(StartupShortcut, FollowsTheOptionAndTheStartupValue) {
     const std::string link = std::string(folder) + "\\Numbrio.lnk";
     const std::string saved = SetStartup(REG_SZ, folder);
     CTuvSheet sheet;
-    struct Case {
-        const char* what;
-        DWORD type;  // REG_NONE: no value
-        const char* end;
-        int runAtStart;
-        bool linked;
-    } cases[] = {
-        {"on", REG_SZ, "", 1, true},
-        {"off", REG_SZ, "", 0, false},
-        {"off without a link", REG_SZ, "", 0, false},
-        {"on, folder ending with a separator", REG_SZ, "\\", 1, true},
-        {"off again", REG_SZ, "\\", 0, false},
-        {"on, value not a plain text", REG_EXPAND_SZ, "", 1, false},
-        {"on, no value", REG_NONE, "", 1, false},
-    };
-    for (const Case& c : cases) {
-        SetStartup(c.type, folder + std::string(c.end));
-        sheet.m_bRunAtStart = c.runAtStart;
+    for (const Row& row : ReadRows(TABLES "startup.tsv")) {
+        const DWORD type = std::stoul(row[0]);
+        SetStartup(type, folder + row[1]);
+        sheet.m_bRunAtStart = std::stoi(row[2]);
         // Read before the link is saved: saving a link makes Wine's shell write its own folders back.
-        EXPECT_EQ(CTuvSheet::StartupLinkPath(), c.type == REG_SZ ? link.substr(0, link.size() - 4) : "") << c.what;
+        EXPECT_EQ(CTuvSheet::StartupLinkPath(), type == REG_SZ ? link.substr(0, link.size() - 4) : "") << type << row[1];
         sheet.ApplyRunAtStart();
-        EXPECT_EQ(ReadLink(link), c.linked ? CTuvSheet::GetModuleFolder() + "tuv.exe|Numbrio" : "<none>|") << c.what;
+        EXPECT_EQ(ReadLink(link), row[3] == "yes" ? CTuvSheet::GetModuleFolder() + "tuv.exe|Numbrio" : "<none>|") << type << row[1] << row[2];
     }
     SetStartup(REG_SZ, saved);  // the user's own Startup folder back
     ::RemoveDirectoryA(folder);
