@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -102,11 +103,9 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
         EXPECT_EQ(page.m_strResult, "20001");
         // Open, the dialog answered as a user would: the file is read, and the dialog has not left
         // the program in a folder of its choosing (which could then not be removed nor ejected).
-        char temp[MAX_PATH], before[MAX_PATH], after[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        const std::string file = std::string(temp) + "calvo-open.txt";
+        namespace fs = std::filesystem;
+        const std::string file = (fs::temp_directory_path() / "calvo-open.txt").string(), before = fs::current_path().string();
         std::ofstream(file) << "a=1";
-        ::GetCurrentDirectoryA(MAX_PATH, before);
         std::thread user([&file] {
             HWND dialog = nullptr;
             for (int i = 0; i < 300 && !(dialog = ::FindWindowA("#32770", "Open")); ++i) ::Sleep(50);
@@ -115,8 +114,7 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
         });
         page.OnOpen();
         user.join();
-        ::GetCurrentDirectoryA(MAX_PATH, after);
-        EXPECT_EQ(page.m_ctlVariables.GetWindowText() + " in " + after, std::string("a=1 in ") + before);
+        EXPECT_EQ(page.m_ctlVariables.GetWindowText() + " in " + fs::current_path().string(), "a=1 in " + before);
         ::DeleteFileA(file.c_str());
         // Each box's tip hides after six seconds.
         for (HWND box : {page.m_ctlExpression.m_hWnd, page.m_ctlVariables.m_hWnd}) {

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "resource.h"
@@ -110,15 +108,13 @@ TEST(HelpText, WrittenElseInTheTemporaryFolderWithItsExamples) {
     ::GetTempPathA(MAX_PATH, temp);
     EXPECT_EQ(CTuvSheet::WriteHelpText(), std::string(temp) + "tuv.txt");
     ::RemoveDirectoryA(beside.c_str());
-    std::ifstream source(HELP_TEXT_SOURCE, std::ios::binary), written(std::string(temp) + "tuv.txt", std::ios::binary);
-    std::ostringstream a, help;
-    a << source.rdbuf(), help << written.rdbuf();
-    EXPECT_EQ(help.str(), a.str()) << "byte for byte";
+    const std::string help = ReadFile(std::string(temp) + "tuv.txt");
+    EXPECT_EQ(help, ReadFile(HELP_TEXT_SOURCE)) << "byte for byte";
     // Each report line on a CRLF line of its own, after a tab.
     for (const char* lines : {"A = 23\r\n\tB = 47\r\n\tERR 1 : C=A+B+D\r\n",
                               "A = 23\r\n\tB = 47\r\n\tC = 70.707107\r\n\tD = 0.707107\r\n",
                               "ERR 1 : C=A+B+D\r\n\tERR 2 : D=SIN(45)+C\r\n"}) {
-        EXPECT_NE(help.str().find(std::string("\n\t") + lines), std::string::npos) << lines;
+        EXPECT_NE(help.find(std::string("\n\t") + lines), std::string::npos) << lines;
     }
 }
 
