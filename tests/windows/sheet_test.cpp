@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -106,13 +107,16 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
         namespace fs = std::filesystem;
         const std::string file = (fs::temp_directory_path() / "calvo-open.txt").string(), before = fs::current_path().string();
         std::ofstream(file) << "a=1";
-        std::thread user([&file] {
-            HWND dialog = nullptr;
-            for (int i = 0; i < 300 && !(dialog = ::FindWindowA("#32770", "Open")); ++i) ::Sleep(50);
-            ::SetDlgItemTextA(dialog, 1148, file.c_str());  // the file name
-            ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        // Answered again until it is over: a dialog found early may not have its file name box yet.
+        std::atomic<bool> over = false;
+        std::thread user([&] {
+            for (int i = 0; i < 600 && !over; ++i, ::Sleep(100)) {
+                HWND dialog = ::FindWindowA("#32770", "Open");
+                if (::IsWindowVisible(dialog) && ::SetDlgItemTextA(dialog, 1148, file.c_str())) ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            }
         });
         page.OnOpen();
+        over = true;
         user.join();
         EXPECT_EQ(page.m_ctlVariables.GetWindowText() + " in " + fs::current_path().string(), "a=1 in " + before);
         ::DeleteFileA(file.c_str());
