@@ -1,6 +1,6 @@
-// Sheets run by the framework's modal loop: how Escape ends it; the program's own sheet: the Enter
-// rule, the About title's font, the history the page loads and stores, a long paste, Open and the
-// current folder, how long its tips stay, and the tray when the taskbar comes late.
+// The program's sheet run by the framework's modal loop: its button row, the Enter rule, the About
+// title's font, the history the page loads and stores, a long paste, Open and the current folder,
+// how long its tips stay, the tray when the taskbar comes late, and Cancel's answer.
 #include <shlwapi.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <string>
 #include <thread>
 #include <utility>
@@ -34,23 +35,6 @@ public:
         return Sheet::OnInitDialog();
     }
 };
-
-// The framework's own sheet with the program's Expression page: how Escape ends the loop (in the
-// multi-line variables box: end to end). How messages travel is seen end to end too: Enter
-// evaluates only if pre-translation walks up from the focused box to the sheet, and the link takes
-// its colours only from notifications reflected to it.
-class Sheet : public CPropertySheet {
-public:
-    Sheet() : CPropertySheet(IDS_CAPTION) { AddPage(&page); }
-    CPropertyPage page{IDD_EXPRESSION};
-};
-
-TEST(Sheet, EscapeInABoxEndsTheLoopAsCancel) {
-    Probed<Sheet> sheet;
-    sheet.probe = [](Sheet& s) { ::PostMessageA(::GetDlgItem(s.page.m_hWnd, IDC_RESULT), WM_KEYDOWN, VK_ESCAPE, 0); };
-    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(sheet.m_hWnd, nullptr);
-}
 
 TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     const char* key = "Software\\Quandor Technologies\\windows_tests";
@@ -84,6 +68,19 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
                            posted.wParam == MAKEWPARAM(IDC_EVALUATE, BN_CLICKED);
             EXPECT_EQ(clicked, c.evaluates) << c.where;
         }
+        // The button row as the user sees it, left to right, the default one starred.
+        std::map<LONG, std::string> row;  // by their left edges
+        for (HWND button = nullptr; (button = ::FindWindowExA(s.m_hWnd, button, "Button", nullptr));) {
+            RECT place{};
+            char text[32] = "(empty)";
+            ::GetWindowRect(button, &place);
+            if (::IsWindowVisible(button)) ::GetWindowTextA(button, text, sizeof(text));
+            const bool isDefault = ::GetDlgCtrlID(button) == LOWORD(s.SendMessage(DM_GETDEFID));
+            row[place.left] = text + std::string(isDefault ? "*" : "");
+        }
+        std::string texts;
+        for (const auto& [left, text] : row) texts += text + " ";
+        EXPECT_EQ(texts, "(empty) &Help &Quit &Tray* ");
         LOGFONTA title{};  // the About page's, which the last row showed
         ::GetObjectA(reinterpret_cast<HFONT>(s.m_pageAbout.m_ctlTitle.SendMessage(WM_GETFONT)), sizeof(title), &title);
         EXPECT_EQ(std::string(title.lfFaceName) + " " + std::to_string(title.lfHeight) + " " + std::to_string(title.lfWeight), "Arial 20 700");
@@ -157,7 +154,7 @@ TEST(MainSheet, TrayComesWithALateTaskbar) {
             EXPECT_EQ(theTray.m_bHidden != 0, used) << "the icon only while the window is not shown";
             s.PostMessage(WM_COMMAND, IDCANCEL);
         };
-        sheet.DoModal();
+        EXPECT_EQ(sheet.DoModal(), IDCANCEL);  // as Quit, Escape and the close box end it
         app->m_pMainWnd = nullptr;
         EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
     }
