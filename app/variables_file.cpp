@@ -106,7 +106,11 @@ bool PutInPlace(const std::string& temporary, const std::string& path) {
             return true;
         }
         DWORD error = ::GetLastError();
-        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) ::MoveFileExA(backup, path.c_str(), MOVEFILE_REPLACE_EXISTING);
+        // The old file is then only the backup: put back, or else kept, never deleted.
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !::MoveFileExA(backup, path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            ::SetLastError(error);
+            return false;
+        }
         if (!Transient(error) || attempt == 20) {
             ::DeleteFileA(backup);
             ::SetLastError(error);
