@@ -105,14 +105,18 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWO
 }
 
 LRESULT CALLBACK CWnd::CreationWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (CWnd* creating = g_creating) {
-        g_creating = nullptr;
-        creating->Attach(hWnd);
-        creating->m_pfnSuper = &::DefWindowProcW;
-        ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc));
-        return StdWndProc(hWnd, message, wParam, lParam);
-    }
-    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    CWnd* creating = g_creating;
+    if (!creating) return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    g_creating = nullptr;
+    creating->Attach(hWnd);
+    // This first message (WM_NCCREATE, with the title) comes in the class's ANSI form and gets the
+    // ANSI default; read as UTF-16 the title would be garbage, read past its end. The Unicode
+    // procedure, as for every subclassed window, takes over once it has been handled.
+    creating->m_pfnSuper = &::DefWindowProcA;
+    const LRESULT result = StdWndProc(hWnd, message, wParam, lParam);
+    creating->m_pfnSuper = &::DefWindowProcW;
+    ::SetWindowLongPtrW(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StdWndProc));
+    return result;
 }
 
 LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
