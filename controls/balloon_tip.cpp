@@ -76,18 +76,12 @@ int CBalloonTip::OnCreate() {
     return 0;
 }
 
-namespace {
-
-// One line when the text's one-line width fits the rectangle; word-wrapped otherwise (where
-// its line breaks take effect too).
 int DrawFitted(HDC dc, const std::string& text, RECT& rect) {
     SIZE size{};
     ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     UINT format = size.cx < rect.right - rect.left ? DT_SINGLELINE : DT_WORDBREAK;
     return ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
 }
-
-}  // namespace
 
 void CBalloonTip::OnPaint() {
     PAINTSTRUCT paint;
@@ -164,8 +158,10 @@ void CBalloonTip::RelayEvent(const MSG* msg) {
         return;
     }
     facts.focusInApp = ::GetFocus() != nullptr;
-    facts.target = msg->hwnd;
-    const BalloonTool* tool = FindTool(msg->hwnd);
+    // Over a combo box the pointer's messages go to its edit field: the tip is the box's.
+    HWND over = FindTool(msg->hwnd) || !FindTool(::GetParent(msg->hwnd)) ? msg->hwnd : ::GetParent(msg->hwnd);
+    facts.target = over;
+    const BalloonTool* tool = FindTool(over);
     facts.targetRegistered = tool != nullptr;
     if (m_hCurrent) {
         RECT rect{};

@@ -82,3 +82,7 @@ private:
     HRGN MakeWindowRegion() const;
     void ReleaseResources();
 };
+
+// Draws `text` in `rect` on one line when its one-line width fits, word-wrapped otherwise (where
+// its line breaks take effect too); answers the height drawn.
+int DrawFitted(HDC dc, const std::string& text, RECT& rect);

@@ -1,10 +1,11 @@
 // The balloon tip's shape, its placement on the screen and its relay rule, as tables
-// (tests/windows/data/balloon_*.tsv).
+// (tests/windows/data/balloon_*.tsv), and how its texts fit.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "balloon_geometry.h"
+#include "balloon_tip.h"
 #include "rows.h"
 
 namespace {
@@ -30,6 +31,14 @@ TEST(Balloon, PlacementStaysInTheWorkArea) {
         POINT at = PlaceBalloon(asked[0], asked[1], 200, 125, RECT{area[0], area[1], area[2], area[3]});
         EXPECT_EQ(std::to_string(at.x) + "," + std::to_string(at.y), row[2]) << row[0] << " in " << row[1];
     }
+}
+
+// A title that fits stays on one line; a text wider than the tip wraps instead of being cut.
+TEST(Balloon, TextWrapsOnlyWhenWiderThanTheTip) {
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    auto height = [&](const std::string& text) { RECT tip{0, 0, 180, 500}; return DrawFitted(dc, text, tip); };
+    EXPECT_GT(height("Please type in the expression here. You may also use any variable."), 2 * height("Expression"));
+    ::DeleteDC(dc);
 }
 
 TEST(Balloon, RelayFollowsTheStateTable) {

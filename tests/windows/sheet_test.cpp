@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "resource.h"
@@ -50,23 +51,18 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     sheet.probe = [](CTuvSheet& s) {
         CTuvPage1& page = s.m_pageExpression;
         // Enter in the expression box and in the variables box: end to end.
-        struct Case { const char* where; int page; HWND focus; WPARAM key; bool evaluates; };
-        const Case cases[] = {
-            {"New", 0, page.GetDlgItem(IDC_NEW), VK_RETURN, true},
-            {"Quit", 0, s.GetDlgItem(IDCANCEL), VK_RETURN, true},
-            {"another key", 0, page.GetDlgItem(IDC_NEW), 'A', false},
-            {"About page", 1, s.GetDlgItem(IDCANCEL), VK_RETURN, false},
-        };
-        for (const Case& c : cases) {
-            s.SetActivePage(c.page);
-            ::SetFocus(c.focus);
-            ASSERT_EQ(::GetFocus(), c.focus) << c.where;
-            MSG key{c.focus, WM_KEYDOWN, c.key, 0, 0, {0, 0}}, posted{};
-            EXPECT_EQ(s.PreTranslateMessage(&key) != 0, c.evaluates) << c.where;
+        for (auto [where, onPage, focus, pressed, evaluates] :
+             {std::tuple{"New", 0, page.GetDlgItem(IDC_NEW), VK_RETURN, true}, {"Quit", 0, s.GetDlgItem(IDCANCEL), VK_RETURN, true},
+              {"another key", 0, page.GetDlgItem(IDC_NEW), 'A', false}, {"About page", 1, s.GetDlgItem(IDCANCEL), VK_RETURN, false}}) {
+            s.SetActivePage(onPage);
+            ::SetFocus(focus);
+            ASSERT_EQ(::GetFocus(), focus) << where;
+            MSG key{focus, WM_KEYDOWN, static_cast<WPARAM>(pressed), 0, 0, {0, 0}}, posted{};
+            EXPECT_EQ(s.PreTranslateMessage(&key) != 0, evaluates) << where;
             // The evaluation comes as a click, posted, so that the key-down is over first.
             bool clicked = ::PeekMessageA(&posted, page.m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE) &&
                            posted.wParam == MAKEWPARAM(IDC_EVALUATE, BN_CLICKED);
-            EXPECT_EQ(clicked, c.evaluates) << c.where;
+            EXPECT_EQ(clicked, evaluates) << where;
         }
         // The button row as the user sees it, left to right, the default one starred.
         std::map<LONG, std::string> row;  // by their left edges
@@ -117,10 +113,24 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
         user.join();
         EXPECT_EQ(page.m_ctlVariables.GetWindowText() + " in " + fs::current_path().string(), "a=1 in " + before);
         ::DeleteFileA(file.c_str());
-        // Each box's tip hides after six seconds.
-        for (HWND box : {page.m_ctlExpression.m_hWnd, page.m_ctlVariables.m_hWnd}) {
-            EXPECT_EQ(page.m_tip.FindTool(box) ? page.m_tip.FindTool(box)->nSeconds : -1, 6);
+        // The tips: none while another program has the focus (no window of ours has it); over a box
+        // its tip shows, a right click hides it; shown anew it hides by itself after six seconds.
+        // The expression box's pointer messages go to the edit field inside it.
+        const HWND expression = ::GetWindow(page.m_ctlExpression.m_hWnd, GW_CHILD), variables = page.m_ctlVariables.m_hWnd;
+        for (auto [box, message, focus, shown] : {std::tuple{expression, WM_MOUSEMOVE, HWND{}, false}, {expression, WM_MOUSEMOVE, expression, true},
+                                                  {expression, WM_RBUTTONDOWN, expression, false}, {variables, WM_MOUSEMOVE, expression, true}}) {
+            RECT place{};
+            ::GetWindowRect(box, &place);
+            ::SetFocus(focus);
+            const MSG event{box, static_cast<UINT>(message), 0, 0, 0, {place.left + 5, place.top + 5}};
+            page.m_tip.RelayEvent(&event);
+            EXPECT_EQ(page.m_tip.IsWindowVisible() != 0, shown) << std::hex << message << " with the focus at " << focus;
         }
+        const DWORD shownAt = ::GetTickCount();
+        for (MSG msg; page.m_tip.IsWindowVisible() && ::GetTickCount() - shownAt < 15000;)
+            if (::MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT), ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+        EXPECT_TRUE(::GetTickCount() - shownAt >= 5500 && !page.m_tip.IsWindowVisible()) << ::GetTickCount() - shownAt << " ms";
+        EXPECT_EQ(page.m_tip.FindTool(page.m_ctlExpression.m_hWnd)->nSeconds, 6);
         s.PostMessage(WM_COMMAND, IDCANCEL);
     };
     sheet.DoModal();
