@@ -83,10 +83,10 @@ void Click(HWND window) {
     ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
-void ClickAt(POINT point) {
+void ClickAt(POINT point, DWORD down) {
     // Each event carries the position: Wine may move the pointer back to where X last saw it.
     MoveTo(point);
-    SendInputs({Mouse(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN), Mouse(point, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP)});
+    SendInputs({Mouse(point, MOUSEEVENTF_MOVE | down), Mouse(point, MOUSEEVENTF_MOVE | down << 1)});  // its button up
 }
 
 DWORD Setting(const std::string& title, const char* section, const char* name) {

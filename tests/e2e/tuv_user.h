@@ -30,7 +30,7 @@ void Press(WORD key);
 POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-left corner
 void MoveTo(POINT point);               // returns once the pointer is there
 void Click(HWND window);                // a left click in its middle
-void ClickAt(POINT point);
+void ClickAt(POINT point, DWORD down = MOUSEEVENTF_LEFTDOWN);  // or MOUSEEVENTF_RIGHTDOWN
 // Does `act` again until `done` holds within `each` ms of it: under Wine an input just after
 // another window showed or went may go astray (seen in full CI runs only).
 template <class Act, class Condition>
