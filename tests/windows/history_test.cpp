@@ -19,12 +19,9 @@ List Entries(const std::string& field) {
     std::istringstream items(field);
     for (std::string item; std::getline(items, item, '|');) {
         const size_t dots = item.find("..");
-        if (dots == std::string::npos) {
-            list.push_back(item);
-            continue;
-        }
-        for (int i = std::stoi(item.substr(1, dots - 1)); i <= std::stoi(item.substr(dots + 3)); ++i)
-            list.push_back("e" + std::to_string(i));
+        if (dots == std::string::npos) list.push_back(item);
+        else
+            for (int i = std::stoi(item.substr(1, dots - 1)); i <= std::stoi(item.substr(dots + 3)); ++i) list.push_back("e" + std::to_string(i));
     }
     return list;
 }
