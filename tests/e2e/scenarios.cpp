@@ -388,11 +388,12 @@ enum TrayCommand { Show, MinimizeAtStart, RunAtStart, About };
 }  // namespace
 
 // The tray, from a renamed copy of the program, which keeps its settings under its own name: Tray
-// hides the window behind the icon; the icon's menu, with the options checked as stored (by this
-// copy or another), runs at start (the startup link appears, and goes when chosen again), stops
-// minimising at start and brings the window back on the About page, where Quit ends it. Started
-// again to minimise the copy shows only the icon, whose double click shows the window. The icon
-// and its menu are worked with the pointer, in the window where Wine shows the icons.
+// hides the window behind the icon, where a single click leaves it; the icon's menu, with the
+// options checked as stored (by this copy or another), runs at start (the startup link appears,
+// and goes when chosen again), stops minimising at start and brings the window back on the About
+// page, where Quit ends it. Started again to minimise the copy shows only the icon, whose double
+// click shows the window. The icon and its menu are worked with the pointer, in the window where
+// Wine shows the icons.
 TEST(TuvUser, WorksFromTheTray) {
     Folder folder;
     const std::string copy = folder / "calvo-renamed.exe";
@@ -409,6 +410,7 @@ TEST(TuvUser, WorksFromTheTray) {
                        "Startup", RRF_RT_REG_SZ, nullptr, startup, &size);
         const std::string link = std::string(startup) + "\\Numbrio.lnk";
         ::DeleteFileA(link.c_str());
+        ClickAt(TrayIcon());  // one click, which must not bring the window back (checked below)
         for (DWORD stored : {1u, 0u}) {
             bool checked = false;
             ASSERT_TRUE(ChooseFromTrayMenu(RunAtStart, &checked)) << "Run on Windows-start, in the icon's menu";
@@ -426,7 +428,7 @@ TEST(TuvUser, WorksFromTheTray) {
         bool checked = false;
         EXPECT_TRUE(ChooseFromTrayMenu(MinimizeAtStart, &checked) && checked) << "Minimize to Tray at start, checked";
         EXPECT_TRUE(WaitUntil([&] { return Setting("calvo-renamed", "Settings", "Minimize") == 0; }));
-        EXPECT_FALSE(::IsWindowVisible(tuv.sheet)) << "the options leave the window in the tray";
+        EXPECT_FALSE(::IsWindowVisible(tuv.sheet)) << "a single click and the options leave the window in the tray";
         ASSERT_TRUE(ChooseFromTrayMenu(About));
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(tuv.sheet) != 0; })) << "About shows the window";
         EXPECT_TRUE(AboutPage(tuv)) << "on the About page";
