@@ -159,9 +159,10 @@ void CBalloonTip::RelayEvent(const MSG* msg) {
     }
     facts.focusInApp = ::GetFocus() != nullptr;
     // Over a combo box the pointer's messages go to its edit field: the tip is the box's.
-    HWND over = FindTool(msg->hwnd) || !FindTool(::GetParent(msg->hwnd)) ? msg->hwnd : ::GetParent(msg->hwnd);
-    facts.target = over;
+    HWND over = msg->hwnd;
     const BalloonTool* tool = FindTool(over);
+    if (!tool && (tool = FindTool(::GetParent(over))) != nullptr) over = ::GetParent(over);
+    facts.target = over;
     facts.targetRegistered = tool != nullptr;
     if (m_hCurrent) {
         RECT rect{};
