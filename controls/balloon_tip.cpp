@@ -158,11 +158,10 @@ void CBalloonTip::RelayEvent(const MSG* msg) {
         return;
     }
     facts.focusInApp = ::GetFocus() != nullptr;
-    // Over a combo box the pointer's messages go to its edit field: the tip is the box's.
-    HWND over = msg->hwnd;
-    const BalloonTool* tool = FindTool(over);
-    if (!tool && (tool = FindTool(::GetParent(over))) != nullptr) over = ::GetParent(over);
-    facts.target = over;
+    // The exact window: over a combo box's text the messages go to its edit field, a window of
+    // its own with no tip, so the box's tip shows over its frame and button only.
+    const BalloonTool* tool = FindTool(msg->hwnd);
+    facts.target = msg->hwnd;
     facts.targetRegistered = tool != nullptr;
     if (m_hCurrent) {
         RECT rect{};

@@ -115,10 +115,11 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
         ::DeleteFileA(file.c_str());
         // The tips: none while another program has the focus (no window of ours has it); over a box
         // its tip shows, a right click hides it; shown anew it hides by itself after six seconds.
-        // The expression box's pointer messages go to the edit field inside it.
-        const HWND expression = ::GetWindow(page.m_ctlExpression.m_hWnd, GW_CHILD), variables = page.m_ctlVariables.m_hWnd;
-        for (auto [box, message, focus, shown] : {std::tuple{expression, WM_MOUSEMOVE, HWND{}, false}, {expression, WM_MOUSEMOVE, expression, true},
-                                                  {expression, WM_RBUTTONDOWN, expression, false}, {variables, WM_MOUSEMOVE, expression, true}}) {
+        // Over the expression box's text the pointer's messages go to its edit field: no tip there.
+        const HWND expression = page.m_ctlExpression.m_hWnd, text = ::GetWindow(expression, GW_CHILD), variables = page.m_ctlVariables.m_hWnd;
+        for (auto [box, message, focus, shown] : {std::tuple{expression, WM_MOUSEMOVE, HWND{}, false}, {text, WM_MOUSEMOVE, text, false},
+                                                  {expression, WM_MOUSEMOVE, text, true}, {expression, WM_RBUTTONDOWN, text, false},
+                                                  {variables, WM_MOUSEMOVE, text, true}}) {
             RECT place{};
             ::GetWindowRect(box, &place);
             ::SetFocus(focus);
