@@ -77,7 +77,9 @@ void CTuvPage1::DoDataExchange(CDataExchange* dx) {
     DDX_Text(dx, IDC_EXPRESSION, m_strExpression);
     DDX_Text(dx, IDC_RESULT, m_strResult);
     DDX_Text(dx, IDC_VARIABLES, m_strVariables);
-    DDX_Text(dx, IDC_DETAILS_BOX, m_strDetails);
+    // The report only goes out, and only while its box is shown (OnDetails fills it when it
+    // comes): a long one would cost time for a box that nobody sees.
+    if (!dx->m_bSaveAndValidate && m_bDetails == 1) DDX_Text(dx, IDC_DETAILS_BOX, m_strDetails);
     DDX_Check(dx, IDC_DETAILS, m_bDetails);
     DDX_Check(dx, IDC_TIPS, m_bTips);
 }
@@ -94,6 +96,7 @@ BOOL CTuvPage1::OnInitDialog() {
     m_ctlExpression.SendMessage(CB_LIMITTEXT, kTextLimit);
     m_fontResult = MakeCourier(20, FW_BOLD);
     SetFont(m_ctlResult, m_fontResult);
+    m_btnEvaluate.SubclassDlgItem(IDC_EVALUATE, this);
 
     LoadHistory(m_ctlExpression);
 
@@ -156,7 +159,8 @@ void CTuvPage1::AddToHistory(CComboBox& box) {
     if (!change.insert) return;
     if (change.remove >= 0) box.DeleteString(change.remove);
     box.InsertString(0, change.text.c_str());
-    box.SendMessage(CB_SETCURSEL, 0);
+    // The box shows the evaluated text already: selecting the entry in the box would set it again.
+    box.SelectListEntry(0);
 
     CWinApp* app = AfxGetApp();
     std::vector<std::string> entries = ListEntries(box);
@@ -242,6 +246,10 @@ void CTuvPage1::OnDetails() {
     UpdateData(TRUE);
     int details = m_bDetails == 1 ? SW_SHOW : SW_HIDE;
     int normal = m_bDetails == 1 ? SW_HIDE : SW_SHOW;
+    if (m_bDetails == 1) {  // the report of the last evaluation, before the box shows
+        CDataExchange out(this, FALSE);
+        DDX_Text(&out, IDC_DETAILS_BOX, m_strDetails);
+    }
     m_ctlDetails.ShowWindow(details);
     m_ctlExpression.ShowWindow(normal);
     m_ctlResult.ShowWindow(normal);

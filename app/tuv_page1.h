@@ -48,4 +48,6 @@ protected:
 private:
     // Shows the standard open or save dialog; false when the user cancels.
     bool AskForFile(bool save, std::string& path);
+
+    CFocusKeepingButton m_btnEvaluate;
 };

@@ -12,6 +12,26 @@ class CStatic : public CWnd {};
 
 class CButton : public CWnd {};
 
+// A push button that a mouse click presses without taking the keyboard focus: the box the user
+// types in keeps it, to type on at once, and is not drawn again for losing it (which costs Wine's
+// edit control the square of a long line's length). Keys work as on any button.
+class CFocusKeepingButton : public CButton {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {  // pressed while it holds the pointer
+            ::SetCapture(m_hWnd);
+            SendMessage(BM_SETSTATE, TRUE);
+            return 0;
+        }
+        if (message != WM_LBUTTONUP || ::GetCapture() != m_hWnd) return CButton::WindowProc(message, wParam, lParam);
+        const bool pressed = SendMessage(BM_GETSTATE) & BST_PUSHED;
+        ::ReleaseCapture();
+        SendMessage(BM_SETSTATE, FALSE);
+        if (pressed) ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), BN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
+        return 0;
+    }
+};
+
 class CEdit : public CWnd {
 public:
     void SetMargins(int left, int right) {
@@ -27,6 +47,13 @@ public:
         return static_cast<int>(SendMessage(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
     }
     int DeleteString(int index) { return static_cast<int>(SendMessage(CB_DELETESTRING, static_cast<WPARAM>(index))); }
+    // Selects an entry of the list alone: CB_SETCURSEL also sets the edit field's text, which
+    // costs a long text dearly where that text is in the field already.
+    void SelectListEntry(int index) {
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        if (::GetComboBoxInfo(m_hWnd, &info) && info.hwndList) ::SendMessageA(info.hwndList, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
 };
 

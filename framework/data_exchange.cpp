@@ -28,7 +28,7 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value) {
     if (!control) return;
     if (dx->m_bSaveAndValidate) {
         value = TextOf(control);
-    } else {
+    } else if (TextOf(control) != value) {  // set again, a long text costs the control dearly
         ::SetWindowTextA(control, value.c_str());
     }
 }

@@ -17,7 +17,7 @@ public:
 
 // Binds control `id` to `control` the first time (subclassing it).
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
-// The whole window text (a combo box's: its edit field's).
+// The whole window text (a combo box's: its edit field's); set only when it differs.
 void DDX_Text(CDataExchange* dx, int id, std::string& value);
 // The check state; a member outside 0..2 goes out as 0 (and becomes 0).
 void DDX_Check(CDataExchange* dx, int id, int& value);

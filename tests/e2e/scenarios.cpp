@@ -70,10 +70,11 @@ struct ScreenDpi {
 }  // namespace
 
 // The tip follows the pointer over the variables box and goes at the first key. The user types a
-// sheet in any order: Enter there starts a new line, Enter in the expression box evaluates. The
-// result and the trimmed variables show, Details swaps the report in and back; Escape ends it all.
-// Once at 100 % display scaling and once at 150 %, where the tip and the result's text, whose
-// sizes the program sets itself, are half as large again.
+// sheet in any order: Enter there starts a new line; a click on Evaluate evaluates and leaves the
+// focus in the expression box, where Enter evaluates too. The result and the trimmed variables
+// show, Details swaps the report in and back; Escape ends it all. Once at 100 % display scaling
+// and once at 150 %, where the tip and the result's text, whose sizes the program sets itself,
+// are half as large again.
 TEST(TuvUser, TypesASheetAndReadsTheReport) {
     std::string tipSize[2];
     int ink[2]{};
@@ -105,7 +106,10 @@ TEST(TuvUser, TypesASheetAndReadsTheReport) {
         const std::string typed = "\r\n  c=a+b+d\r\nb=47\r\na=23\r\nd=5/2  \r\n";
         EXPECT_EQ(TextOnceIs(variables, typed), typed);
         Press(VK_TAB);  // on to the expression box
-        Type("(c)*2000");
+        Type("(c)*2");
+        Click(tuv.Item(IDC_EVALUATE));  // which leaves the focus in the expression box, to type on
+        EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "145"), "145");
+        Type("000");
         Press(VK_RETURN);
         EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "145000"), "145000");
         EXPECT_EQ(Text(variables), "c=a+b+d\r\nb=47\r\na=23\r\nd=5/2");
