@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text_encoding.h"
+
 namespace {
 bool IsWhite(char c) { return c != '\0' && std::strchr(" \t\r\n\v\f", c) != nullptr; }
 char Folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -22,10 +24,12 @@ bool SameHistoryText(const std::string& a, const std::string& b) {
     return true;
 }
 
+bool FitsHistory(const std::string& text) { return BoxLength(text) <= kMaxHistoryEntryLength; }
+
 HistoryChange PlanHistoryChange(const std::vector<std::string>& entries, const std::string& typed) {
     HistoryChange change;
     change.text = TrimHistoryText(typed);
-    if (change.text.empty()) return change;
+    if (change.text.empty() || !FitsHistory(change.text)) return change;
     change.insert = true;
     for (size_t i = 0; i < entries.size(); ++i) {
         if (SameHistoryText(entries[i], change.text)) {

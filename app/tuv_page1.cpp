@@ -150,7 +150,7 @@ void CTuvPage1::LoadHistory(CComboBox& box) {
     box.ResetContent();
     for (int i = 1; i <= count; ++i) {
         std::string entry = app->GetProfileString("Expressions", std::to_string(i).c_str(), "");
-        if (!entry.empty()) box.AddString(entry.c_str());
+        if (!entry.empty() && FitsHistory(entry)) box.AddString(entry.c_str());
     }
 }
 

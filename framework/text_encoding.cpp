@@ -43,6 +43,8 @@ DWORD WideningFlags(UINT codePage) {
     return utf8 ? 0 : MB_PRECOMPOSED;
 }
 
+}  // namespace
+
 std::wstring Widen(std::string_view text, UINT codePage) {
     if (text.empty()) return std::wstring();
     const int length = static_cast<int>(text.size());
@@ -52,16 +54,14 @@ std::wstring Widen(std::string_view text, UINT codePage) {
     return result;
 }
 
-std::string Narrow(std::wstring_view wide, UINT to) {
+std::string Narrow(std::wstring_view wide, UINT codePage) {
     if (wide.empty()) return std::string();
     const int length = static_cast<int>(wide.size());
-    int narrow = ::WideCharToMultiByte(to, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    int narrow = ::WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(narrow > 0 ? narrow : 0), '\0');
-    if (narrow > 0) ::WideCharToMultiByte(to, 0, wide.data(), length, result.data(), narrow, nullptr, nullptr);
+    if (narrow > 0) ::WideCharToMultiByte(codePage, 0, wide.data(), length, result.data(), narrow, nullptr, nullptr);
     return result;
 }
-
-}  // namespace
 
 std::string ConvertCodePage(std::string_view text, UINT from, UINT to) { return Narrow(Widen(text, from), to); }
 
@@ -75,6 +75,12 @@ UINT LegacyAnsiCodePage() {
 
 std::string FromUtf8(std::string_view utf8) {
     return ::GetACP() == CP_UTF8 ? std::string(utf8) : ConvertCodePage(utf8, CP_UTF8, CP_ACP);
+}
+
+size_t BoxLength(std::string_view text) {
+    if (text.empty()) return 0;
+    int units = ::MultiByteToWideChar(CP_ACP, WideningFlags(CP_ACP), text.data(), static_cast<int>(text.size()), nullptr, 0);
+    return static_cast<size_t>(units > 0 ? units : 0);
 }
 
 std::wstring ToUtf16(const std::string& text) { return Widen(text, CP_ACP); }

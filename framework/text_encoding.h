@@ -13,6 +13,12 @@ bool IsUtf8(std::string_view bytes);
 
 // `text` from code page `from` into code page `to`.
 std::string ConvertCodePage(std::string_view text, UINT from, UINT to);
+// A text of code page `codePage` in UTF-16, and back.
+std::wstring Widen(std::string_view text, UINT codePage);
+std::string Narrow(std::wstring_view wide, UINT codePage);
+
+// How many characters an edit box counts in a text of the program's code page: UTF-16 units.
+size_t BoxLength(std::string_view text);
 
 // The ANSI code page of the system's locale ("language for non-Unicode programs"): the one the
 // program used before it ran in UTF-8, so the one older variables files are written in.

@@ -1,6 +1,6 @@
 // Test tables kept as tab-separated text: a row a line, its fields split at tabs, "#" at the start of
 // a line for a comment. In a field \n, \r, \t and \\ stand for a line feed, a carriage return, a tab
-// and a backslash, and \xHH for the byte HH.
+// and a backslash, \xHH for the byte HH, and {N} after a character (of any UTF-8 length) for N of it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,8 +21,16 @@ inline std::vector<Row> ReadRows(const std::string& path) {
         Row& row = rows.emplace_back(1);
         for (size_t i = 0; i < line.size(); ++i) {
             const char c = line[i];
+            const size_t close = c == '{' ? line.find_first_not_of("0123456789", i + 1) : 0;
             if (c == '\t') row.emplace_back();
-            else if (c != '\\') row.back() += c;
+            else if (close != std::string::npos && close > i + 1 && line[close] == '}' && !row.back().empty()) {
+                std::string& field = row.back();
+                size_t start = field.size() - 1;  // the repeated character's first byte
+                while (start > 0 && (field[start] & 0xC0) == 0x80) --start;
+                const std::string one = field.substr(start);
+                for (int n = std::stoi(line.substr(i + 1)); n > 1; --n) field += one;
+                i = close;
+            } else if (c != '\\') row.back() += c;
             else if (++i >= line.size()) break;
             else if (line[i] != 'x') row.back() += line[i] == 'n' ? '\n' : line[i] == 'r' ? '\r' : line[i] == 't' ? '\t' : line[i];
             else {

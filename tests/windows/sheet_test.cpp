@@ -42,9 +42,10 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
     CWinApp* app = AfxGetApp();
     app->SetRegistryKey(kCompanyKey);
-    // Up to the stored count, empty entries skipped: the history is sin(45), 2+名前 (UTF-8 throughout).
-    app->WriteProfileInt("Expressions", "Count", 3);
-    for (auto [name, text] : {std::pair{"1", "sin(45)"}, {"2", ""}, {"3", "2+名前"}, {"4", "9"}}) {
+    // Up to the stored count, empty and too long entries skipped: the history is sin(45), 2+名前 (UTF-8 throughout).
+    app->WriteProfileInt("Expressions", "Count", 4);
+    const std::string tooLong(30001, '7');
+    for (auto [name, text] : {std::pair{"1", "sin(45)"}, {"2", ""}, {"3", "2+名前"}, {"4", tooLong.c_str()}, {"5", "9"}}) {
         app->WriteProfileString("Expressions", name, text);
     }
     Probed<CTuvSheet> sheet;
@@ -84,7 +85,8 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
             page.m_ctlExpression.SetWindowText(typed);
             page.OnEvaluate();
         }
-        // A paste longer than an edit box's own limit is taken whole.
+        EXPECT_EQ(page.m_ctlExpression.SendMessage(CB_GETCURSEL), 0) << "the entry evaluated last";
+        // A paste longer than an edit box's own limit is taken whole, evaluated, and not kept.
         std::string ones = "1";
         for (int i = 0; i < 20000; ++i) ones += "+1";
         HGLOBAL clip = ::GlobalAlloc(GMEM_MOVEABLE, ones.size() + 1);
@@ -137,8 +139,8 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     sheet.DoModal();
     EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
     std::string stored = std::to_string(app->GetProfileInt("Expressions", "Count", -1));
-    for (const char* name : {"2", "3"}) stored += " " + app->GetProfileString("Expressions", name);
-    EXPECT_EQ(stored, "3 SIN(45) 2+名前");
+    for (const char* name : {"1", "2"}) stored += " " + app->GetProfileString("Expressions", name);
+    EXPECT_EQ(stored, "2 SIN(45) 2+名前");
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
 }
 
