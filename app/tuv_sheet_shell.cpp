@@ -93,14 +93,11 @@ std::string CTuvSheet::WriteHelpText() {
     if (WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName)) return fileName;
     if (!::FindResourceA(nullptr, MAKEINTRESOURCEA(IDR_HELP_TEXT), "TEXT")) return "";
     // A program folder the user cannot write to: the temporary folder serves instead.
-    std::string temp(MAX_PATH + 1, '\0');
-    DWORD length = ::GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
-    if (length > temp.size()) {  // too small: the size it needs, terminator included
-        temp.resize(length);
-        length = ::GetTempPathA(static_cast<DWORD>(temp.size()), temp.data());
-    }
+    std::wstring temp(::GetTempPathW(0, nullptr), L'\0');
+    DWORD length = ::GetTempPathW(static_cast<DWORD>(temp.size()), temp.data());
     if (length == 0 || length >= temp.size()) return "";
-    fileName = temp.substr(0, length) + "tuv.txt";
+    temp.resize(length);
+    fileName = FromUtf16(temp) + "tuv.txt";
     return WriteResourceToFile("TEXT", IDR_HELP_TEXT, fileName) ? fileName : "";
 }
 

@@ -89,10 +89,10 @@ void CLinkStatic::FitWindowToText() {
 
 void CLinkStatic::LoadHandCursor() {
     if (m_hHandCursor) return;
-    char folder[MAX_PATH + 1] = {};
-    UINT length = ::GetWindowsDirectoryA(folder, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) {
-        std::string path = std::string(folder) + "\\winhlp32.exe";
+    std::string folder(::GetWindowsDirectoryA(nullptr, 0), '\0');
+    folder.resize(::GetWindowsDirectoryA(folder.data(), static_cast<UINT>(folder.size())));
+    if (!folder.empty()) {
+        std::string path = folder + "\\winhlp32.exe";
         if (HMODULE module = ::LoadLibraryA(path.c_str())) {
             if (HCURSOR hand = ::LoadCursorA(module, MAKEINTRESOURCEA(106))) m_hHandCursor = ::CopyIcon(hand);
             ::FreeLibrary(module);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "text_encoding.h"
+
 std::string AppTitleFromPath(const std::string& path) {
     size_t slash = path.find_last_of("\\/:");
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
@@ -11,13 +13,14 @@ std::string AppTitleFromPath(const std::string& path) {
 }
 
 std::string ThisProgramPath() {
-    // In UTF-8 a path of MAX_PATH characters takes up to three times as many bytes.
-    std::string path(MAX_PATH, '\0');
+    // Asked in UTF-16: the 8-bit call may cut a UTF-8 path at a character boundary short of its
+    // buffer's end, which looks like a whole path.
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            return path;
+            return FromUtf16(path);
         }
         path.resize(path.size() * 2);  // cut: ask again with room for the whole path
     }

@@ -25,7 +25,7 @@ others=$(awk '/DLL Name:/ {print $3}' <<<"$headers" | grep -viE "$allowed" || tr
 # The manifest: the one XML text in the program (resource 24, id 1), element by element.
 manifest=$(python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); s = d.find(b"<?xml")
 print(d[s:d.find(b"</assembly>", s)].decode() if s >= 0 else "")' "$exe")
-wanted=('level="asInvoker"' '>UTF-8</activeCodePage>' '>true</dpiAware>'
+wanted=('level="asInvoker"' '>UTF-8</activeCodePage>' '>true</dpiAware>' '>true</longPathAware>'
   {35138b9a-5d96-4fbd-8e2d-a2440225f93a} {4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}   # Windows 7, 8
   {1f676c76-80e1-4239-95bb-83d0f6d0da78} {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a})  # 8.1, 10 and 11
 [ "$kind" = gui ] && wanted+=('name="Microsoft.Windows.Common-Controls" version="6.0.0.0"')
@@ -38,4 +38,4 @@ if [ "$shipped" = --shipped ]; then
   [ "$kind" = console ] || [ "$size" -le 1048576 ] || fail "$size bytes, more than 1 MB"
 fi
 echo "$exe: $format, $kind, stack 0x$stack, system DLLs only, $size bytes${shipped:+, stripped}"
-echo "  manifest: as invoker, Windows 7 to 11, UTF-8, system DPI$([ "$kind" = gui ] && echo ", common controls 6")"
+echo "  manifest: as invoker, Windows 7 to 11, UTF-8, system DPI, long paths$([ "$kind" = gui ] && echo ", common controls 6")"
