@@ -43,15 +43,19 @@ std::vector<std::string> ListEntries(const CComboBox& box) {
 
 constexpr int kMaxHistoryRead = 1000;
 
-std::string CurrentFolder() {
-    std::string folder(::GetCurrentDirectoryA(0, nullptr), '\0');
-    folder.resize(::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data()));
+std::wstring CurrentFolder() {
+    std::wstring folder(::GetCurrentDirectoryW(0, nullptr), L'\0');
+    folder.resize(::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
     return folder;
 }
 
-// Both boxes take texts up to the largest file we open: the controls' own limits (30,000
+// Both boxes take texts up to the longest file we open: the controls' own limits (30,000
 // characters in an edit box) would cut a paste without a word.
-constexpr WPARAM kTextLimit = kMaxVariablesFileBytes;
+constexpr WPARAM kTextLimit = kMaxVariablesCharacters;
+
+// A file dialog's buffer holds the longest path Windows allows (32,767 UTF-16 units), each unit
+// taking up to three bytes in UTF-8.
+constexpr size_t kFileNameBytes = 3 * 32768;
 
 }  // namespace
 
@@ -174,7 +178,7 @@ bool CTuvPage1::AskForFile(bool save, std::string& path) {
     CWinApp* app = AfxGetApp();
     std::string initial = DialogStartPattern(app->GetProfileString("Path", "TXT", ""));
     std::string filter = FileDialogFilter(kVariablesFileFilter);
-    std::vector<char> name(4096, '\0');
+    std::vector<char> name(kFileNameBytes, '\0');
     initial.copy(name.data(), name.size() - 1);
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof(ofn);
@@ -189,7 +193,7 @@ bool CTuvPage1::AskForFile(bool save, std::string& path) {
                      : (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY);
     // The dialogs leave the process in the folder the user chose, which then cannot be removed
     // (nor a USB stick ejected) while the program runs.
-    const std::string folder = CurrentFolder();
+    const std::wstring folder = CurrentFolder();
     auto ask = [&] { return save ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn); };
     BOOL chosen = ask();
     if (!chosen && ::CommDlgExtendedError() != 0) {  // a start the dialog refused: from the default
@@ -197,7 +201,7 @@ bool CTuvPage1::AskForFile(bool save, std::string& path) {
         std::string(kVariablesFileFirstFolder).copy(name.data(), name.size() - 1);
         chosen = ask();
     }
-    if (!folder.empty()) ::SetCurrentDirectoryA(folder.c_str());
+    if (!folder.empty()) ::SetCurrentDirectoryW(folder.c_str());
     if (!chosen) return false;
     path = name.data();
     app->WriteProfileString("Path", "TXT", RememberedFolderPattern(path).c_str());
@@ -208,12 +212,14 @@ void CTuvPage1::OnOpen() {
     std::string path;
     if (!AskForFile(false, path)) return;
     std::string text;
-    switch (ReadVariablesFile(path, text)) {
+    FileEncoding encoding;
+    switch (ReadVariablesFile(path, text, &encoding)) {
     case FileResult::Ok:
         m_ctlVariables.SetWindowText(text);
+        m_encoding = encoding;
         break;
     case FileResult::TooLarge:
-        AfxMessageBox("The file " + path + " is larger than 16 MB and was not opened.");
+        AfxMessageBox("The file " + path + " holds more than the variables box can take (16,777,216 characters) and was not opened.");
         break;
     case FileResult::ReadFailed:
         AfxMessageBox("An error occurred while reading " + path + ".", MB_OK | MB_ICONSTOP);
@@ -227,11 +233,20 @@ void CTuvPage1::OnSave() {
     std::string path;
     if (!AskForFile(true, path)) return;
     UpdateData(TRUE);
-    DWORD error = 0;
-    if (WriteVariablesFile(path, m_strVariables, &error) == FileResult::Ok) return;
-    std::string reason = SystemErrorText(error);
-    AfxMessageBox("The variables could not be saved as " + path + "." + (reason.empty() ? "" : "\r\n" + reason) +
-                  "\r\nAny file of that name is unchanged.");
+    // Saved in the form the text's file had; told once where that form cannot hold it.
+    FileEncoding encoding = m_encoding;
+    std::string bytes = EncodeVariablesText(m_strVariables, encoding, ::GetACP());
+    SaveReport report;
+    if (WriteVariablesFile(path, bytes, &report) == FileResult::Ok) {
+        if (encoding != m_encoding) {
+            AfxMessageBox(path + " is now saved in UTF-8: some of its characters have no form in its code page (" +
+                              std::to_string(m_encoding.codePage) + "). Older programs may show them wrongly.",
+                          MB_OK | MB_ICONINFORMATION);
+        }
+        m_encoding = encoding;
+        return;
+    }
+    AfxMessageBox(SaveFailureMessage(path, report));
 }
 
 void CTuvPage1::OnNew() {
@@ -239,6 +254,7 @@ void CTuvPage1::OnNew() {
     if (m_strVariables.empty()) return;
     if (AfxMessageBox("Empty everything! Are you sure?", MB_YESNOCANCEL | MB_ICONEXCLAMATION) == IDYES) {
         m_ctlVariables.SetWindowText("");
+        m_encoding = FileEncoding{};  // a new text, saved as new files are
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "balloon_tip.h"
 #include "controls.h"
+#include "file_encoding.h"
 #include "property_page.h"
 
 class CTuvPage1 : public CPropertyPage {
@@ -49,5 +50,7 @@ private:
     // Shows the standard open or save dialog; false when the user cancels.
     bool AskForFile(bool save, std::string& path);
 
+    FileEncoding m_encoding;  // the form of the file the variables came from, for saving them
     CFocusKeepingButton m_btnEvaluate;
+
 };

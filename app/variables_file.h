@@ -1,15 +1,19 @@
-// Variables files: the variables box's text, saved byte for byte (UTF-8 without a byte-order mark
-// where the program runs in UTF-8). Reading takes UTF-8 files as they are and converts files
-// written in the legacy code page of older versions. No window code here; the page shows the
-// dialogs and the messages.
+// Variables files: the variables box's text in the form its file had (file_encoding.h), read
+// whole and saved so that a failure never loses the previous file. No window code here; the page
+// shows the dialogs and the messages.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-// Larger files are refused: the box holds at most this many bytes.
-constexpr DWORD kMaxVariablesFileBytes = 16u * 1024u * 1024u;
+#include "file_encoding.h"
+
+// The boxes take this many characters (UTF-16 units), so a file of no more always reads back.
+constexpr DWORD kMaxVariablesCharacters = 16u << 20;
+// A file that holds no more characters takes at most three bytes for each (UTF-8) and its mark:
+// larger ones are refused unread.
+constexpr DWORD kMaxVariablesFileBytes = 3 * kMaxVariablesCharacters + 3;
 
 // The file dialogs' filter, written with '|' and split at each '|' into display names and patterns.
 constexpr const char* kVariablesFileFilter = "TXT Files (*.txt) | *.txt | All Files (*.*) | *.* ||";
@@ -29,22 +33,38 @@ std::string DialogStartPattern(const std::string& remembered);
 enum class FileResult {
     Ok,
     CannotOpen,    // missing, locked, a folder...
-    TooLarge,      // over kMaxVariablesFileBytes: nothing read
+    TooLarge,      // more than kMaxVariablesCharacters: nothing read
     ReadFailed,    // opened, but reading stopped early
-    CannotCreate,  // the temporary file beside the target could not be made
+    CannotCreate,  // neither a temporary file beside the target nor the target could be written
     WriteFailed,   // writing or flushing the new text failed
     ReplaceFailed  // the target could not be replaced (read-only, locked...)
 };
 
-// Reads the whole file; the text ends at its first zero byte, if any, and is then decoded.
-FileResult ReadVariablesFile(const std::string& path, std::string& text);
+// Reads the whole file and decodes it (DecodeVariablesText, with the program's code pages).
+FileResult ReadVariablesFile(const std::string& path, std::string& text, FileEncoding* encoding = nullptr);
 
-// A file's text for a program whose code page is `programCodePage`. In UTF-8: a leading
-// byte-order mark goes, well-formed UTF-8 stays as it is, and anything else is a file of the
-// legacy code page `legacyCodePage`, converted. In any other code page the bytes stay as they are.
-std::string DecodeVariablesText(std::string bytes, UINT programCodePage, UINT legacyCodePage);
+// What a save that failed left behind, for its message.
+struct SaveReport {
+    DWORD error = 0;      // the system's error code of the failing step
+    std::string keptAs;   // not empty: the previous file survives only under this name
+    bool damaged = false; // written in place, the target could not be put back as it was
+};
 
-// Writes `text` to a new file in the target's folder, flushes it, and only then puts it in the
-// target's place. On any failure the target is as it was and no temporary file stays behind.
-// `error` gets the system's error code of the failing step.
-FileResult WriteVariablesFile(const std::string& path, const std::string& text, DWORD* error = nullptr);
+// The two steps of saving that can fail in ways the tests cannot bring about under Wine: making a
+// new file (in a folder that allows changes but not creation) and ReplaceFile (which may fail
+// after moving the old file aside).
+struct SaveCalls {
+    HANDLE (*createNew)(const char* path);  // a new file for writing; INVALID_HANDLE_VALUE if not
+    BOOL (*replace)(const char* replaced, const char* replacement, const char* backup);
+};
+extern const SaveCalls kSystemSaveCalls;
+
+// A failed save's message: the file, the system's reason, and what became of the previous file.
+std::string SaveFailureMessage(const std::string& path, const SaveReport& report);
+
+// Writes `bytes` to a new file beside the target, flushes it, and only then puts it in the
+// target's place. Where no file can be made there but the target can be written, it is written in
+// place, and put back as it was should that fail. On any failure the target is as it was (unless
+// `report` says otherwise) and no temporary file stays behind.
+FileResult WriteVariablesFile(const std::string& path, const std::string& bytes, SaveReport* report = nullptr,
+                              const SaveCalls& calls = kSystemSaveCalls);

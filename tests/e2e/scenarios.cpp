@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "read_link.h"
 #include "resource.h"
 #include "tuv_user.h"
 
@@ -56,6 +57,17 @@ bool ShowsWarning(HWND box) {
         if (::IsWindowVisible(child) && ::SendMessageA(child, STM_GETICON, 0, 0))
             return InkWidth(child, [](COLORREF c) { return GetRValue(c) > 200 && GetGValue(c) > 100 && GetBValue(c) < 100; }) > 0;
     return false;
+}
+
+// The texts of a message box ("<none>" without one), once it is answered with Enter and gone;
+// `warns`: whether it showed the warning icon.
+std::string Answer(HWND message, bool* warns = nullptr) {
+    if (!message) return "<none>";
+    const std::string texts = StaticTexts(message);
+    if (warns) *warns = ShowsWarning(message);
+    Press(VK_RETURN);
+    WaitUntil([&] { return !::IsWindowVisible(message); });
+    return texts;
 }
 
 // The screen's DPI of the programs started while it lives (Wine reads it as each one starts):
@@ -189,7 +201,7 @@ HWND AboutPage(const Tuv& tuv, DWORD ms = 15000) {
 // moves (colours, hand), the link and the button opening their addresses through the shell, a
 // failed open. A handler that notes what it is asked to open stands in for the browser.
 TEST(TuvUser, FollowsTheAboutPagesLinks) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string record = folder / "opened.txt";
     ClassesValue browser("https\\shell\\open\\command", Recorder(record).c_str());
     Tuv tuv;
@@ -233,33 +245,48 @@ TEST(TuvUser, FollowsTheAboutPagesLinks) {
         EXPECT_TRUE(pointAt(link, hovered)) << "hovering beats visited";
         HWND message = nullptr;
         ClickUntil(link, [&] { return (message = tuv.Window(tuv.sheet, "#32770", 0)) != nullptr; });
-        ASSERT_TRUE(message) << "a message that the link cannot be opened";
-        EXPECT_EQ(StaticTexts(message).substr(StaticTexts(message).find('|') + 1),
+        const std::string texts = Answer(message);
+        EXPECT_EQ(texts.substr(texts.find('|') + 1),
                   "Unable to open hyperlink:\n\nThere is no application associated\nwith the given filename extension.|");
-        Press(VK_RETURN);  // the sheet takes clicks again once the message has ended, not when it hides
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message) && ::IsWindowEnabled(tuv.sheet); }));
+        // The sheet takes clicks again once the message has ended, not when it hides.
+        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(tuv.sheet) != 0; }));
         EXPECT_TRUE(pointAt(title, RGB(0, 0, 238))) << "the link's own colour again";
     }
 }
 
-// A user whose names and files are in any script, from a copy of the program in a folder named in
-// Cyrillic and Japanese: a sheet whose names are Cyrillic and CJK typed and evaluated; a UTF-8 file
-// (with its byte-order mark) and a file of an older version in Windows-1252 open through the
-// standard dialogs as the letters they hold, the second dialog starting in the first one's folder;
-// a save under a Cyrillic name writes UTF-8. A save over a read-only file and a file too large
-// fail with messages, which warn; New's question; Help opens the text beside the program, or says
-// why it cannot; Tips off; the close box. Started again, the copy has the run's expression in its
-// history and Tips still off.
+namespace {
+
+// A folder of 95 CJK characters in two levels (Linux takes 255 bytes a level): more than MAX_PATH
+// bytes in UTF-8, though far fewer characters.
+std::string LongFolder(const ScratchFolder& base) {
+    std::string first = base.path.string() + "\\", second;
+    for (int i = 0; i < 50; ++i) first += i < 45 ? "計" : "", second += "算";
+    ::CreateDirectoryA(first.c_str(), nullptr);
+    ::CreateDirectoryA((first += "\\" + second).c_str(), nullptr);
+    return first;
+}
+
+}  // namespace
+
+// A user whose names and files are in any script, from a copy of the program in a folder of 95
+// CJK characters: a sheet whose names are Cyrillic and CJK typed and evaluated; a UTF-8 file (with
+// its byte-order mark) and a file of an older version in Windows-1252 open through the standard
+// dialogs as the letters they hold, the second dialog starting in the first one's folder; a save
+// under a Cyrillic name keeps Windows-1252, until a letter it has not comes, which the save says.
+// A save over a read-only file and a file too large fail with messages, which warn; New's
+// question; Help opens the text beside the program, or says why it cannot; Tips off; the close
+// box. Started again, the copy has the run's expression in its history and Tips still off.
 TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
-    Folder base;
-    const std::string folder = base.path.string() + "\\Программы 計算", exe = folder + "\\tuv.exe";
-    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr) && ::CopyFileA(Tuv::Exe().c_str(), exe.c_str(), FALSE)) << folder;
+    ScratchFolder base;
+    const std::string folder = LongFolder(base), exe = folder + "\\tuv.exe";
+    ASSERT_TRUE(::CopyFileA(Tuv::Exe().c_str(), exe.c_str(), FALSE)) << folder;
     const std::string utf8 = "π=3.14159\r\nкруг=2*π", legacy = "café=1\r\nnaïve=2", old = "old=1", record = base / "opened.txt";
     std::ofstream(folder + "\\utf8.txt", std::ios::binary) << "\xEF\xBB\xBF" << utf8;
-    std::ofstream(folder + "\\legacy.txt", std::ios::binary) << "caf\xE9=1\r\nna\xEFve=2";
+    const std::string cp1252 = "caf\xE9=1\r\nna\xEFve=2", edited = legacy + "\r\nж=3";
+    std::ofstream(folder + "\\legacy.txt", std::ios::binary) << cp1252;
     std::ofstream(folder + "\\old.txt", std::ios::binary) << old;
     ::SetFileAttributesA((folder + "\\old.txt").c_str(), FILE_ATTRIBUTE_READONLY);
-    std::ofstream(folder + "\\huge.txt", std::ios::binary).seekp(16 << 20) << 'x';
+    std::ofstream(folder + "\\huge.txt", std::ios::binary).seekp(3 << 24 | 4) << 'x';  // past 3 bytes for each of 16 M characters
     ClassesValue viewer("txtfile\\shell\\open\\command", Recorder(record).c_str());
     Tuv tuv(true, exe);
     ASSERT_TRUE(tuv.page) << "the Expression page of the copy in " << folder;
@@ -275,30 +302,26 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
         ASSERT_TRUE(Choose(tuv, IDC_OPEN, file)) << "an Open dialog for " << file;
         EXPECT_EQ(TextOnceIs(variables, text), text) << file;
     }
+    const std::string saved = folder + "\\сохранено.txt";
     ASSERT_TRUE(Choose(tuv, IDC_SAVE, "сохранено.txt")) << "a Save dialog";
-    EXPECT_TRUE(WaitUntil([&] { return Bytes(folder + "\\сохранено.txt") == legacy; })) << "UTF-8, no byte-order mark";
-
-    // Saving over a read-only file: the dialog asks first, then the save fails with a message
-    // naming the file, which stays as it was, with nothing left beside it.
-    HWND dialog = Choose(tuv, IDC_SAVE, "old.txt");
-    ASSERT_TRUE(dialog) << "a Save dialog";
-    HWND replace = tuv.Window(dialog);
-    ASSERT_TRUE(replace && ::GetDlgItem(replace, IDYES)) << "the question whether to replace old.txt";
-    Press(VK_RETURN);  // Yes
-    HWND message = Next(tuv, dialog);
-    ASSERT_TRUE(message) << "a message that the save failed";
-    EXPECT_NE(StaticTexts(message).find(folder + "\\old.txt"), std::string::npos) << StaticTexts(message);
-    EXPECT_TRUE(ShowsWarning(message)) << "a warning, though the program names no icon";
-    Press(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
+    EXPECT_TRUE(WaitUntil([&] { return Bytes(saved) == cp1252; })) << "in Windows-1252, as the file it came from";
+    // Saved over a file (the dialog asks first, answered Yes): the message that follows.
+    auto saveOver = [&](const char* name, bool* warns) {
+        HWND dialog = Choose(tuv, IDC_SAVE, name);
+        if (dialog && tuv.Window(dialog)) Press(VK_RETURN);
+        return Answer(dialog ? Next(tuv, dialog) : nullptr, warns);
+    };
+    // A letter that Windows-1252 has not: saved again in UTF-8, and the user is told.
+    ::SendMessageA(variables, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(edited.c_str()));
+    bool warns = true;
+    EXPECT_NE(saveOver("сохранено.txt", &warns).find(saved + " is now saved in UTF-8"), std::string::npos);
+    EXPECT_EQ(Bytes(saved) + (warns ? " (a warning)" : ""), edited);
+    // Over a read-only file the save fails with a message naming the file, which stays as it was.
+    EXPECT_NE(saveOver("old.txt", &warns).find(folder + "\\old.txt"), std::string::npos);
+    EXPECT_TRUE(warns) << "a warning, though the program names no icon";
     EXPECT_EQ(Bytes(folder + "\\old.txt"), old);
-
-    // Over 16 MB: refused with a message naming the file.
-    message = Next(tuv, Choose(tuv, IDC_OPEN, "huge.txt"));
-    ASSERT_TRUE(message) << "a message that huge.txt is too large";
-    EXPECT_NE(StaticTexts(message).find("huge.txt"), std::string::npos) << StaticTexts(message);
-    Press(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
+    // Too long for the box: refused with a message naming the file.
+    EXPECT_NE(Answer(Next(tuv, Choose(tuv, IDC_OPEN, "huge.txt"))).find("huge.txt"), std::string::npos);
 
     // New asks first (the refused file left the variables as they were), and empties the variables only on Yes.
     for (auto [answer, key] : {std::pair{IDNO, 'N'}, {IDCANCEL, VK_ESCAPE}, {IDYES, VK_RETURN}}) {
@@ -310,7 +333,7 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
         Press(key);
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(question); }));
         ::SendMessageTimeoutA(tuv.page, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);  // the answer handled
-        EXPECT_EQ(Text(variables), answer == IDYES ? "" : legacy) << "after the answer " << answer;
+        EXPECT_EQ(Text(variables), answer == IDYES ? "" : edited) << "after the answer " << answer;
     }
     // With nothing to empty New asks nothing: the next dialog is Open's.
     Click(tuv.Item(IDC_NEW));
@@ -323,12 +346,11 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
     EXPECT_EQ(Opened(record, 1), folder + "\\tuv.txt\r\n");
     {  // Nothing to open text files with: Help says so.
         ClassesValue noViewer("txtfile\\shell\\open\\command", nullptr), noTxt(".txt", "calvo-no-such-class");
+        HWND message = nullptr;
         ClickUntil(help, [&] { return (message = tuv.Window(tuv.sheet, "#32770", 0)) != nullptr; });
-        ASSERT_TRUE(message) << "a message that the help text cannot be opened";
-        EXPECT_EQ(StaticTexts(message).substr(StaticTexts(message).find('|') + 1),
+        const std::string texts = Answer(message);
+        EXPECT_EQ(texts.substr(texts.find('|') + 1),
                   "Unable to open the help text:\n\nThere is no application associated\nwith the given filename extension.|");
-        Press(VK_RETURN);
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(message); }));
     }
     ::PostMessageA(tuv.sheet, WM_SYSCOMMAND, SC_CLOSE, 0);  // what the close box sends
     EXPECT_TRUE(tuv.EndsCleanly()) << "the close box ends the program";
@@ -389,19 +411,21 @@ bool ChooseFromTrayMenu(int index, bool* checked = nullptr) {
 
 enum TrayCommand { Show, MinimizeAtStart, RunAtStart, About };
 
+
 }  // namespace
 
-// The tray, from a renamed copy of the program, which keeps its settings under its own name: Tray
-// hides the window behind the icon, where a single click leaves it; the icon's menu, with the
-// options checked as stored (by this copy or another), runs at start (the startup link appears,
-// and goes when chosen again), stops minimising at start and brings the window back on the About
+// The tray, from a renamed copy of the program in a folder of 95 CJK characters, which keeps its
+// settings under its own name: Tray hides the window behind the icon, where a single click leaves
+// it; the icon's menu, with the options checked as stored (by this copy or another), runs at start
+// (the startup link appears, pointing at tuv.exe in that folder, and goes when chosen again), stops minimising at start and brings the window back on the About
 // page, where Quit ends it. Started again to minimise the copy shows only the icon, whose double
 // click shows the window. The icon and its menu are worked with the pointer, in the window where
 // Wine shows the icons.
 TEST(TuvUser, WorksFromTheTray) {
-    Folder folder;
-    const std::string copy = folder / "calvo-renamed.exe";
+    ScratchFolder base;
+    const std::string folder = LongFolder(base), copy = folder + "\\calvo-renamed.exe";
     ASSERT_TRUE(::CopyFileA(Tuv::Exe().c_str(), copy.c_str(), FALSE));
+    ::CoInitialize(nullptr);
     {
         Tuv tuv(true, copy);
         ASSERT_TRUE(tuv.page) << "the Expression page of the renamed copy, in front";
@@ -419,8 +443,8 @@ TEST(TuvUser, WorksFromTheTray) {
             bool checked = false;
             ASSERT_TRUE(ChooseFromTrayMenu(RunAtStart, &checked)) << "Run on Windows-start, in the icon's menu";
             EXPECT_EQ(checked, stored == 0) << "checked as stored before";
-            EXPECT_TRUE(WaitUntil([&] { return (::GetFileAttributesA(link.c_str()) != INVALID_FILE_ATTRIBUTES) == stored; }))
-                << link;
+            const std::string wanted = stored ? folder + "\\tuv.exe|Numbrio" : "<none>|";
+            EXPECT_TRUE(WaitUntil([&] { return ReadLink(link) == wanted; })) << link << " reads " << ReadLink(link);
             EXPECT_EQ(Setting("calvo-renamed", "Settings", "Run At Start"), stored);
         }
         // Another copy of the program sets an option: the menu shows it, and choosing it clears it.

@@ -104,14 +104,14 @@ static void RemoveAll(const fs::path& path) {
     fs::remove_all(path, ignored);
 }
 
-Folder::Folder() {
+ScratchFolder::ScratchFolder() {
     static int made = 0;
     path = fs::temp_directory_path() / ("tuv-e2e-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++made));
     RemoveAll(path);  // what an earlier run with the same process id may have left
     fs::create_directories(path);
 }
 
-Folder::~Folder() { RemoveAll(path); }
+ScratchFolder::~ScratchFolder() { RemoveAll(path); }
 
 std::string Bytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

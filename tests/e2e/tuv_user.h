@@ -44,10 +44,10 @@ bool ClickUntil(HWND window, Condition done) { return RepeatUntil([&] { Click(wi
 DWORD Setting(const std::string& title, const char* section, const char* name);  // ~0u: none
 
 // A folder of the scenario's own in the temporary folder, removed with all it holds.
-struct Folder {
+struct ScratchFolder {
     std::filesystem::path path;
-    Folder();
-    ~Folder();
+    ScratchFolder();
+    ~ScratchFolder();
     std::string operator/(const std::string& name) const { return (path / name).string(); }
 };
 std::string Bytes(const std::string& path);  // "<missing>" when there is no such file

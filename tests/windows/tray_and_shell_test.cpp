@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "read_link.h"
 #include "resource.h"
 #include "rows.h"
 #include "tuv_sheet.h"
@@ -57,23 +58,6 @@ std::string SetStartup(DWORD type, const std::string& value) {
     else ::RegSetValueExA(key, "Startup", 0, type, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
     ::RegCloseKey(key);
     return old;
-}
-
-// The target and description of a saved shell link, read back through the shell.
-std::string ReadLink(const std::string& path) {
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
-    char target[MAX_PATH] = "<none>", description[MAX_PATH] = {};
-    const std::wstring wide(path.begin(), path.end());
-    if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
-        link->GetPath(target, MAX_PATH, nullptr, 0);
-        link->GetDescription(description, MAX_PATH);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
-    return std::string(target) + "|" + description;
 }
 
 TEST(StartupShortcut, FollowsTheOptionAndTheStartupValue) {
