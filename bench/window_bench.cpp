@@ -113,7 +113,7 @@ Timing Run(int box, const std::string& text, int other, const std::string& other
 }
 
 void Print(const char* box, size_t bytes, const Timing& t) {
-    std::printf("| %-10s | %7zu KB | %8.2f | %8.2f | %8.2f |\n", box, bytes / 1000, t.paste, t.evaluate, t.again);
+    std::printf("| %-10s | %7zu KB | %8.2f | %11.2f | %8.2f |\n", box, bytes / 1000, t.paste, t.evaluate, t.again);
     std::fflush(stdout);
 }
 
