@@ -42,10 +42,11 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
     CWinApp* app = AfxGetApp();
     app->SetRegistryKey(kCompanyKey);
-    // Up to the stored count, empty and too long entries skipped: the history is sin(45), 2+名前 (UTF-8 throughout).
-    app->WriteProfileInt("Expressions", "Count", 4);
+    // Up to the stored count, in its order, empty and too long entries skipped: the history is sin(45), 2+名前, 9
+    // (UTF-8 throughout).
+    app->WriteProfileInt("Expressions", "Count", 5);
     const std::string tooLong(30001, '7');
-    for (auto [name, text] : {std::pair{"1", "sin(45)"}, {"2", ""}, {"3", "2+名前"}, {"4", tooLong.c_str()}, {"5", "9"}}) {
+    for (auto [name, text] : {std::pair{"1", "sin(45)"}, {"2", ""}, {"3", "2+名前"}, {"4", tooLong.c_str()}, {"5", "9"}, {"6", "8"}}) {
         app->WriteProfileString("Expressions", name, text);
     }
     Probed<CTuvSheet> sheet;
@@ -139,8 +140,8 @@ TEST(ExpressionPage, EnterRuleHistoryPasteOpenAndTips) {
     sheet.DoModal();
     EXPECT_EQ(sheet.probe, nullptr) << "the probe never ran";
     std::string stored = std::to_string(app->GetProfileInt("Expressions", "Count", -1));
-    for (const char* name : {"1", "2"}) stored += " " + app->GetProfileString("Expressions", name);
-    EXPECT_EQ(stored, "2 SIN(45) 2+名前");
+    for (const char* name : {"1", "2", "3"}) stored += " " + app->GetProfileString("Expressions", name);
+    EXPECT_EQ(stored, "3 SIN(45) 2+名前 9");
     ::SHDeleteKeyA(HKEY_CURRENT_USER, key);
 }
 
