@@ -330,6 +330,7 @@ TEST(TuvUser, KeepsVariablesInFilesOfAnyName) {
         ASSERT_TRUE(question && ::GetDlgItem(question, answer)) << "New's question, with the answer " << answer;
         EXPECT_EQ(Text(question), "tuv");
         EXPECT_NE(StaticTexts(question).find("Empty everything! Are you sure?"), std::string::npos) << StaticTexts(question);
+        EXPECT_TRUE(WaitUntil([&] { return ShowsWarning(question); })) << "New's question warns";
         Press(key);
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(question); }));
         ::SendMessageTimeoutA(tuv.page, WM_NULL, 0, 0, SMTO_NORMAL, 15000, nullptr);  // the answer handled
