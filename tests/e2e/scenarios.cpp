@@ -386,7 +386,9 @@ bool OpenTrayMenu() { return RepeatUntil([] { ClickAt(TrayIcon(), MOUSEEVENTF_RI
 // Opens the icon's menu and clicks its command number `index` (separators not counted). The
 // items are found as a user finds them: the pointer goes down the menu's right margin, and each
 // item lights up under it. `checked`: whether the item showed a check mark, left of its text.
-bool ChooseFromTrayMenu(int index, bool* checked = nullptr) {
+// A menu in which no item lit up under the pointer (Wine, now and then, on its first menu of a new
+// tray window) is closed and opened again.
+bool ChooseFromTrayMenu(int index, bool* checked = nullptr, int tries = 3) {
     if (!OpenTrayMenu()) return false;
     RECT rect{};
     ::GetWindowRect(::FindWindowA("#32768", nullptr), &rect);
@@ -407,6 +409,7 @@ bool ChooseFromTrayMenu(int index, bool* checked = nullptr) {
         ClickAt({x, y - 4});
     }
     ::ReleaseDC(nullptr, screen);
+    if (seen < 0 && tries > 1) return Press(VK_ESCAPE), WaitUntil([] { return !MenuShown(); }), ChooseFromTrayMenu(index, checked, tries - 1);
     return seen == index && WaitUntil([] { return !MenuShown(); });
 }
 
