@@ -3,12 +3,15 @@
 # Wine on a private virtual display: the engine's tests, the framework's and settings store's
 # tests, the program's classes, the end-to-end scenarios that drive the real tuv.exe, and the
 # comparison with the native tuv-eval.
-#   scripts/test-windows.sh [ctest arguments...]     e.g. -R e2e
+#   scripts/test-windows.sh [--no-product] [ctest arguments...]     e.g. -R e2e
 # The product is the 32-bit build (build/windows), built here on every machine with its image and
-# package checks. The suite runs on the 32-bit build where this machine runs 32-bit programs, and
-# otherwise on the 64-bit twin (build/windows64) under wine64: scripts/windows-target.sh decides.
+# package checks (--no-product: neither, for runs that judge no product, as the mutants' replay).
+# The suite runs on the 32-bit build where this machine runs 32-bit programs, and otherwise on the
+# 64-bit twin (build/windows64) under wine64: scripts/windows-target.sh decides.
 set -euo pipefail
 root=$(cd "$(dirname "$0")" && cd .. && pwd)
+product_too=true
+[ "${1:-}" != --no-product ] || { product_too=false; shift; }
 
 bash "$root/scripts/setup.sh" windows
 source "$root/scripts/windows-target.sh"
@@ -29,9 +32,11 @@ configure "$product" "$root/cmake/i686-w64-mingw32.cmake"
 if [ "$windows_bits" = 32 ]; then
   cmake --build "$product" -j "$jobs"
 else
-  # The product's checks need no Wine: its programs, their images and the package.
-  cmake --build "$product" -j "$jobs" --target tuv tuv-eval
-  ctest --test-dir "$product" -L product --no-tests=error --output-on-failure
+  if [ "$product_too" = true ]; then
+    # The product's checks need no Wine: its programs, their images and the package.
+    cmake --build "$product" -j "$jobs" --target tuv tuv-eval
+    ctest --test-dir "$product" -L product --no-tests=error --output-on-failure
+  fi
   configure "$windows_build" "$windows_toolchain"
   cmake --build "$windows_build" -j "$jobs"
 fi

@@ -37,7 +37,7 @@ PY
 for i in "${!ids[@]}"; do substitute "$root/${files[i]}" "${finds[i]}" "${replaces[i]}" --check || exit 2; done
 
 native() { cmake --build "$root/build/native" -j 2 && ctest --test-dir "$root/build/native" -j 2 --timeout 120 --output-on-failure; }
-windows() { bash "$root/scripts/test-windows.sh" --timeout 120 "$@"; }
+windows() { bash "$root/scripts/test-windows.sh" --no-product --timeout 120 "$@"; }
 failures() { sed -n '/The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) (.*/\1/p' "$1"; }
 # run LOG COMMAND...: sets "failed" to the failing tests (one a line), or "error" when it failed
 # otherwise; leaves it as it is (empty: outcome starts it so) when the command passes.
