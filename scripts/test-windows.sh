@@ -5,7 +5,8 @@
 # comparison with the native tuv-eval.
 #   scripts/test-windows.sh [--no-product] [ctest arguments...]     e.g. -R e2e
 # The product is the 32-bit build (build/windows), built here on every machine with its image and
-# package checks (--no-product: neither, for runs that judge no product, as the mutants' replay).
+# package checks (--no-product: where the 64-bit twin is tested, the product is neither built nor
+# checked; for runs that judge no product, as the mutants' replay, which also leaves out the label).
 # The suite runs on the 32-bit build where this machine runs 32-bit programs, and otherwise on the
 # 64-bit twin (build/windows64) under wine64: scripts/windows-target.sh decides.
 set -euo pipefail
