@@ -11,8 +11,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "package: $*" >&2; exit 1; }
 
-first=$(bash "$root/scripts/package" --build "$work/a" --out "$work/first")
-second=$(bash "$root/scripts/package" --build "$work/another-build-folder" --out "$work/second")
+first=$(bash "$root/scripts/package" --build "$work/a" --out "$work/first" | sed -n 1p)
+second=$(bash "$root/scripts/package" --build "$work/another-build-folder" --out "$work/second" | sed -n 1p)
 cmp "$first" "$second" || fail "two builds of the same commit differ"
 
 python3 - "$first" "$work/unpacked" <<'PY' || fail "the zip does not open cleanly"
