@@ -9,7 +9,10 @@
 
 #include "read_link.h"
 #include "resource.h"
-#include "tuv_user.h"
+#include "tuv_user.h"  // windows.h, before msi.h
+#include "version.h"
+
+#include <msi.h>
 
 namespace {
 
@@ -415,6 +418,16 @@ bool ChooseFromTrayMenu(int index, bool* checked = nullptr, int tries = 3) {
 
 enum TrayCommand { Show, MinimizeAtStart, RunAtStart, About };
 
+// A folder of the user's as the shell names it: "Startup" (where the startup link goes), "Programs"
+// (the Start menu's), "Local AppData".
+std::string ShellFolder(const char* name) {
+    char folder[MAX_PATH] = {};
+    DWORD size = sizeof(folder);
+    ::RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
+                   RRF_RT_REG_SZ, nullptr, folder, &size);
+    return folder;
+}
+
 
 }  // namespace
 
@@ -435,12 +448,7 @@ TEST(TuvUser, WorksFromTheTray) {
         ASSERT_TRUE(tuv.page) << "the Expression page of the renamed copy, in front";
         ASSERT_TRUE(tuv.TrayWindow() && ClickUntil(::GetDlgItem(tuv.sheet, IDOK), [&] { return !::IsWindowVisible(tuv.sheet); }))
             << "\"&Tray\" hides the window";
-        // Where the startup link goes: the "Startup" value of the user's shell folders.
-        char startup[MAX_PATH] = {};
-        DWORD size = sizeof(startup);
-        ::RegGetValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                       "Startup", RRF_RT_REG_SZ, nullptr, startup, &size);
-        const std::string link = std::string(startup) + "\\Numbrio.lnk";
+        const std::string link = ShellFolder("Startup") + "\\Numbrio.lnk";
         ::DeleteFileA(link.c_str());
         ClickAt(TrayIcon());  // one click, which must not bring the window back (checked below)
         for (DWORD stored : {1u, 0u}) {
@@ -478,3 +486,67 @@ TEST(TuvUser, WorksFromTheTray) {
 }
 
 
+
+namespace {
+
+// msiexec with a package, silently, as a script installs; its exit code.
+DWORD Msiexec(const char* action, const char* package) {
+    std::string command = std::string("msiexec ") + action + " \"" + WinePath(package) + "\" /qn";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    DWORD code = ~0u;
+    if (::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ::WaitForSingleObject(process.hProcess, 120000);
+        ::GetExitCodeProcess(process.hProcess, &code);
+        ::CloseHandle(process.hThread), ::CloseHandle(process.hProcess);
+    }
+    return code;
+}
+
+// The packages Windows Installer knows by the upgrade code: each is one entry in the list of apps.
+int InstalledPackages() {
+    char product[39];
+    int count = 0;
+    while (::MsiEnumRelatedProductsA("{DA17DCAD-A6A4-4794-9993-324E742820CC}", 0, count, product) == ERROR_SUCCESS) ++count;
+    return count;
+}
+
+}  // namespace
+
+// The installer as a script uses it, on this build's programs: installed over an older version it
+// replaces it and refuses to go back; the installed program evaluates and runs at logon; uninstall
+// leaves nothing that acts, Help's text and the startup link included, but keeps the settings.
+TEST(TuvPackage, InstallsUpgradesAndRemoves) {
+    Msiexec("/x", TUV_MSI);  // what an interrupted run left
+    const std::string folder = ShellFolder("Local AppData") + "\\Programs\\Calvo",
+                      menu = ShellFolder("Programs") + "\\Calvo.lnk", link = ShellFolder("Startup") + "\\Numbrio.lnk";
+    ASSERT_EQ(Msiexec("/i", TUV_OLDER_MSI), 0u);
+    ASSERT_EQ(Msiexec("/i", TUV_MSI), 0u);
+    EXPECT_EQ(InstalledPackages(), 1) << "one entry after the upgrade";
+    EXPECT_NE(Msiexec("/i", TUV_OLDER_MSI), 0u) << "an older version over a newer one";
+    EXPECT_EQ(Bytes(folder + "\\tuv.exe"), Bytes(Tuv::Exe()));
+    EXPECT_TRUE(Bytes(folder + "\\README.txt").starts_with("Calvo " CALVO_VERSION_TEXT " for Windows"));
+    ::CoInitialize(nullptr);
+    EXPECT_EQ(ReadLink(menu), folder + "\\tuv.exe|Calvo calculator");
+    {
+        Tuv tuv(true, folder + "\\tuv.exe");
+        ASSERT_TRUE(tuv.page) << "the installed program";
+        Press(VK_TAB);
+        Type("6*7");
+        Press(VK_RETURN);
+        EXPECT_EQ(TextOnceIs(tuv.Item(IDC_RESULT), "42"), "42");
+        ASSERT_TRUE(ClickUntil(::GetDlgItem(tuv.sheet, IDOK), [&] { return !::IsWindowVisible(tuv.sheet); }));
+        ASSERT_TRUE(ChooseFromTrayMenu(RunAtStart) && ChooseFromTrayMenu(Show));
+        EXPECT_TRUE(WaitUntil([&] { return ReadLink(link) == folder + "\\tuv.exe|Numbrio"; })) << ReadLink(link);
+        std::ofstream(folder + "\\tuv.txt") << "as Help writes it";
+        Click(tuv.Item(IDC_VARIABLES));
+        Press(VK_ESCAPE);
+        EXPECT_TRUE(tuv.EndsCleanly());
+    }
+    ASSERT_EQ(Msiexec("/x", TUV_MSI), 0u);
+    EXPECT_EQ(InstalledPackages(), 0);
+    for (const std::string& left : {folder, menu, link})
+        EXPECT_EQ(::GetFileAttributesA(left.c_str()), INVALID_FILE_ATTRIBUTES) << left << " after uninstall";
+    EXPECT_EQ(Setting("tuv", "Settings", "Run At Start"), 1u) << "the user's settings stay";
+}
