@@ -38,3 +38,21 @@ stop_virtual_display() {
   for pid in "${virtual_display_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   virtual_display_pids=()
 }
+
+# wait_for_window PID SECONDS XDOTOOL-SEARCH-ARGS...: prints the id of the first visible window
+# that "xdotool search" finds (e.g. --name '^Calvo$') once it shows. Polled rather than with
+# --sync, which gives up on an X error (BadWindow) when a window closes while it looks, as Wine's
+# own do while it starts. Fails, saying why, when the process PID ends first or time runs out.
+wait_for_window() {
+  local pid=$1 deadline=$((SECONDS + $2)) window status
+  shift 2
+  until window=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1) && [ -n "$window" ]; do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      status=0; wait "$pid" || status=$?
+      echo "the program ended with status $status before its window ($*) appeared" >&2; return 1
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || { echo "no window ($*) appeared within $2 s" >&2; return 1; }
+    sleep 0.2
+  done
+  echo "$window"
+}
