@@ -3,8 +3,8 @@
 fixed order with a fixed date and permissions, the read-me in CRLF lines, and SHA256SUMS (the
 sha256sum format) of the other three. The Windows Installer package is built by wixl from
 packaging/calvo.wxs; its product code follows from the version and its package code from the
-contents, so only the two build times in its summary information differ between builds (wixl
-writes the time of building and has no way to set it). The version is read from tuv.exe's own
+contents, and its files carry a fixed date, so only the two times in its summary information
+differ between builds (wixl writes the time of building there and has no way to set it). The version is read from tuv.exe's own
 version resource, so the names and the program cannot disagree.
 
     make_package.py BUILD_DIR README_TEMPLATE OUT_DIR   writes OUT_DIR/calvo-<version>-win32.zip
@@ -23,6 +23,7 @@ import uuid
 import zipfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+FILE_TIME = 315662400  # 1980-01-02 12:00 UTC: as in the zip, no moment of building, in any time zone
 UPGRADE_CODE = uuid.UUID("DA17DCAD-A6A4-4794-9993-324E742820CC")  # as in packaging/calvo.wxs
 
 
@@ -61,6 +62,7 @@ def build_msi(programs, readme, version, path):
         for name, content in [("README.txt", readme)] + [(n, open(p, "rb").read()) for n, p in programs.items()]:
             with open(os.path.join(work, name), "wb") as file:
                 file.write(content)
+            os.utime(os.path.join(work, name), (FILE_TIME, FILE_TIME))  # the cabinet keeps it
         with open(os.path.join(ROOT, "resources", "tuv.ico"), "rb") as icon, \
                 open(os.path.join(work, "tuv.ico"), "wb") as copy:
             copy.write(icon.read())
