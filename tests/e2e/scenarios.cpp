@@ -37,12 +37,14 @@ HWND Next(const Tuv& tuv, HWND after) {
     return WaitUntil([&] { return !::IsWindowVisible(after); }) ? tuv.Window(tuv.sheet) : nullptr;
 }
 
-// How wide on the screen `window` draws in a colour that `wanted` accepts, from the first such
-// pixel to the last; or in exactly `colour`.
+// How wide on the screen `window` draws in its client area (not its border, which a classic
+// look draws in black) in a colour that `wanted` accepts, from the first such pixel to the last;
+// or in exactly `colour`.
 template <class Wanted>
 int InkWidth(HWND window, Wanted wanted) {
     RECT rect{};
-    ::GetWindowRect(window, &rect);
+    ::GetClientRect(window, &rect);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     HDC screen = ::GetDC(nullptr);
     LONG left = rect.right, right = rect.left - 1;
     for (LONG y = rect.top; y < rect.bottom; ++y)
@@ -114,6 +116,7 @@ TEST(TuvUser, TypesASheetAndReadsTheReport) {
         EXPECT_FALSE(::IsWindowVisible(tip)) << "the tip once a key has been handled";
 
         // c uses names defined below it; blank lines and blanks around the sheet are trimmed away.
+        MoveTo(At(tuv.Item(IDC_NEW), 5, 5));  // no tip comes and goes while the keys go in
         for (const char* line : {"  c=a+b+d", "b=47", "a=23", "d=5/2  "}) {
             Type(line);
             Press(VK_RETURN);
