@@ -46,7 +46,9 @@ export WINEPREFIX="$windows_build/wineprefix" WINEDEBUG=-all
 use_wine "$windows_bits"
 source "$root/scripts/virtual-display.sh"
 finish() {
-  "$wineserver" -k >/dev/null 2>&1 || true
+  # Not while wine-exec.sh still makes the prefix (it holds this lock): ended part-way, it would
+  # have to be made again.
+  flock "$WINEPREFIX.lock" "$wineserver" -k >/dev/null 2>&1 || true
   stop_virtual_display
 }
 trap finish EXIT
