@@ -1,5 +1,6 @@
 #include "tuv_sheet.h"
 
+#include "hotkey_dialog.h"
 #include "resource.h"
 #include "win_app.h"
 
@@ -7,6 +8,8 @@ CSystemTray theTray;
 
 namespace {
 constexpr int kApplyButton = 12321;  // the sheet's Apply Now button
+constexpr int kHotkeyId = 1;
+constexpr UINT kNoRepeat = 0x4000;  // MOD_NOREPEAT (Windows 7 on): a key held down fires once
 
 // A tray option as stored now: another copy of the program may have changed it meanwhile.
 int StoredOption(const char* name) { return AfxGetApp()->GetProfileInt("Settings", name, 0); }
@@ -45,6 +48,9 @@ BOOL CTuvSheet::OnInitDialog() {
     if (!theTray.Create(nullptr, kTrayMessage, "Calvo", m_hSmallIcon, IDR_TRAY_MENU)) return -1;
     theTray.SetDefaultMenuItem(0, TRUE);
     theTray.HideIcon();
+    // A hotkey another program holds is said in its dialog only: nothing interrupts the start.
+    m_hotkey = HotkeyFromStored(static_cast<DWORD>(AfxGetApp()->GetProfileInt("Settings", "Hotkey", kDefaultHotkey)));
+    m_bHotkeyRefused = !RegisterHotkey(m_hotkey);
     if (StoredOption("Minimize")) PostMessage(WM_COMMAND, IDOK, 0);
     return result;
 }
@@ -107,6 +113,10 @@ LRESULT CTuvSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayEnabled();
         return 0;
     }
+    if (message == WM_HOTKEY && wParam == kHotkeyId) {
+        OnHotkey();
+        return 0;
+    }
     return CPropertySheet::WindowProc(message, wParam, lParam);
 }
 
@@ -125,6 +135,8 @@ BOOL CTuvSheet::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_APP_ABOUT: OnAbout(); return TRUE;
     case ID_MINIMIZE_AT_START: OnMinimizeAtStart(); return TRUE;
     case ID_RUN_AT_START: OnRunAtStart(); return TRUE;
+    case ID_HOTKEY: OnHotkeySettings(); return TRUE;
+    case ID_APP_EXIT: OnExit(); return TRUE;
     case IDC_HELP_TEXT:
         if (HIWORD(wParam) == BN_CLICKED) {
             OnHelpText();
@@ -137,6 +149,7 @@ BOOL CTuvSheet::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CTuvSheet::OnDestroy() {
+    ::UnregisterHotKey(m_hWnd, kHotkeyId);
     theTray.DeleteIcon();
     CPropertySheet::OnDestroy();
 }
@@ -150,6 +163,46 @@ void CTuvSheet::OnAbout() {
     OnShow();
     SetActivePage(1);
 }
+
+void CTuvSheet::OnHotkey() {
+    if (IsWindowVisible() && !::IsIconic(m_hWnd) && ::GetForegroundWindow() == m_hWnd) {
+        SendToTray();
+        return;
+    }
+    OnShow();
+    if (::IsIconic(m_hWnd)) ShowWindow(SW_RESTORE);
+    // While one of its dialogs is open, that dialog is what comes to the front.
+    if (HWND popup = ::GetLastActivePopup(m_hWnd); popup != m_hWnd) {
+        ::SetForegroundWindow(popup);
+        return;
+    }
+    SetActivePage(0);
+    ::SetForegroundWindow(m_hWnd);
+    // Typing replaces the expression.
+    ::SetFocus(m_pageExpression.m_ctlExpression.m_hWnd);
+    m_pageExpression.m_ctlExpression.SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+bool CTuvSheet::RegisterHotkey(Hotkey hotkey) {
+    ::UnregisterHotKey(m_hWnd, kHotkeyId);
+    return hotkey.key == 0 || ::RegisterHotKey(m_hWnd, kHotkeyId, hotkey.modifiers | kNoRepeat, hotkey.key);
+}
+
+void CTuvSheet::OnHotkeySettings() {
+    // Unregistered while the dialog is open, so that its box can take the same keys.
+    RegisterHotkey({});
+    CHotkeyDialog dialog(m_hotkey, m_bHotkeyRefused, [this](Hotkey chosen) { return RegisterHotkey(chosen); });
+    if (dialog.DoModal(m_hWnd) == IDOK) {
+        m_hotkey = dialog.m_hotkey;
+        m_bHotkeyRefused = false;
+        AfxGetApp()->WriteProfileInt("Settings", "Hotkey", static_cast<int>(StoredHotkey(m_hotkey)));
+    } else if (m_hWnd) {
+        m_bHotkeyRefused = !RegisterHotkey(m_hotkey);
+    }
+}
+
+// As "&Quit" does.
+void CTuvSheet::OnExit() { PostMessage(PSM_PRESSBUTTON, PSBTN_CANCEL, 0); }
 
 // Each option flips what its check mark showed: the stored value, not this copy's last one.
 void CTuvSheet::OnMinimizeAtStart() {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "hotkey.h"
 #include "property_sheet.h"
 #include "system_tray.h"
 #include "tuv_page1.h"
@@ -36,6 +37,11 @@ public:
     void OnMinimizeAtStart();
     void OnRunAtStart();
     void OnHelpText();
+    // The global hotkey: brings the window to the Expression page, ready to type, or sends it to
+    // the tray when it is in front.
+    void OnHotkey();
+    void OnHotkeySettings();
+    void OnExit();
     // The marks from the store, as the tray's menu sets them when it opens; no menu of the sheet's
     // own needs them.
     void OnUpdateMinimizeAtStart(HMENU menu);
@@ -67,5 +73,11 @@ private:
     // "&Tray": to the tray when there is an icon, else minimised so that the taskbar brings it back.
     void SendToTray();
 
+    // Registers `hotkey` for this window in place of the one before (none: only unregisters); false
+    // when the system refused it.
+    bool RegisterHotkey(Hotkey hotkey);
+
     bool m_bUsed = false;  // the user has pressed a key or a button here since the start
+    Hotkey m_hotkey;       // as stored
+    bool m_bHotkeyRefused = false;
 };

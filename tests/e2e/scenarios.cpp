@@ -419,7 +419,7 @@ bool ChooseFromTrayMenu(int index, bool* checked = nullptr, int tries = 3) {
     return seen == index && WaitUntil([] { return !MenuShown(); });
 }
 
-enum TrayCommand { Show, MinimizeAtStart, RunAtStart, About };
+enum TrayCommand { Show, MinimizeAtStart, RunAtStart, HotkeySettings, About, Exit };
 
 // A folder of the user's as the shell names it: "Startup" (where the startup link goes), "Programs"
 // (the Start menu's), "Local AppData".
@@ -489,6 +489,51 @@ TEST(TuvUser, WorksFromTheTray) {
 }
 
 
+
+// The hotkey: from the tray it brings the window in front, ready for the expression to be typed
+// over, and sends it back. A second copy is refused the key and says so in its dialog, where a new
+// key is pressed into the box; "Exit" in the icon's menu ends that copy, and the key it chose is
+// the first copy's after a restart.
+TEST(TuvUser, WorksFromTheHotkey) {
+    constexpr DWORD kDefault = (MOD_WIN | MOD_ALT) << 8 | 'C', kChosen = (MOD_WIN | MOD_SHIFT) << 8 | VK_F9;
+    auto hidden = [](const Tuv& tuv) { return [&] { return !::IsWindowVisible(tuv.sheet); }; };
+    {
+        Tuv first;
+        ASSERT_TRUE(first.page);
+        HWND expression = first.Item(IDC_EXPRESSION);
+        Press(VK_TAB);
+        Type("1+1");
+        Press(VK_RETURN);
+        ASSERT_TRUE(ClickUntil(::GetDlgItem(first.sheet, IDOK), hidden(first)));
+        PressHotkey(kDefault);
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == first.sheet && ::IsWindowVisible(first.sheet); }));
+        Type("42");
+        EXPECT_EQ(TextOnceIs(expression, "42"), "42") << "typed over the expression";
+        PressHotkey(kDefault);
+        EXPECT_TRUE(WaitUntil(hidden(first))) << "the key again sends the window to the tray";
+        PressHotkey(kDefault);
+        Tuv second(false);
+        ASSERT_TRUE(second.page && ClickUntil(::GetDlgItem(second.sheet, IDOK), hidden(second)));
+        ASSERT_TRUE(ChooseFromTrayMenu(HotkeySettings));
+        HWND dialog = second.Window(second.sheet);
+        ASSERT_TRUE(dialog) << "the hotkey's dialog";
+        EXPECT_EQ(StaticTexts(dialog), "Brings Calvo to the front from any program, and sends it back to the tray.|Hotkey now:|"
+                                       "Win+Alt+C|Press the new keys:|Another program uses this key.|");
+        Press(VK_RETURN);
+        EXPECT_FALSE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 1000)) << "OK with a key in use changes nothing";
+        PressHotkey(kChosen);
+        EXPECT_EQ(TextOnceIs(::GetDlgItem(dialog, IDC_HOTKEY_BOX), "Win+Shift+F9"), "Win+Shift+F9");
+        Press(VK_RETURN);
+        EXPECT_TRUE(WaitUntil([] { return Setting("tuv", "Settings", "Hotkey") == kChosen; }));
+        ASSERT_TRUE(ChooseFromTrayMenu(Exit));
+        EXPECT_TRUE(second.EndsCleanly()) << "Exit ends the program";
+        ClickUntil(::FindWindowExA(first.sheet, nullptr, "Button", "&Quit"), [&] { return !::IsWindow(first.sheet); });
+    }
+    Tuv again(false);
+    ASSERT_TRUE(again.page && ClickUntil(::GetDlgItem(again.sheet, IDOK), hidden(again)));
+    PressHotkey(kChosen);
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(again.sheet) != 0; })) << "the chosen key, after a restart";
+}
 
 namespace {
 

@@ -63,6 +63,17 @@ void Type(const std::string& text) {
 
 void Press(WORD key) { SendInputs({Key(key, 0), Key(key, KEYEVENTF_KEYUP)}); }
 
+void PressHotkey(DWORD stored) {
+    const std::pair<DWORD, WORD> modifiers[] = {{MOD_WIN, VK_LWIN}, {MOD_CONTROL, VK_CONTROL}, {MOD_ALT, VK_MENU}, {MOD_SHIFT, VK_SHIFT}};
+    std::vector<INPUT> down, up;
+    for (auto [flag, key] : modifiers)
+        if (stored >> 8 & flag) down.push_back(Key(key, 0)), up.insert(up.begin(), Key(key, KEYEVENTF_KEYUP));
+    down.push_back(Key(stored & 0xFF, 0));
+    down.push_back(Key(stored & 0xFF, KEYEVENTF_KEYUP));
+    down.insert(down.end(), up.begin(), up.end());
+    SendInputs(down);
+}
+
 POINT At(HWND window, int dx, int dy) {
     RECT rect{};
     ::GetWindowRect(window, &rect);

@@ -27,6 +27,9 @@ std::string StaticTexts(HWND dialog);  // a message box's texts, each followed b
 // ASCII) goes as the character itself.
 void Type(const std::string& text);
 void Press(WORD key);
+// A hotkey as the program stores it (the key in the low byte, MOD_WIN, MOD_CONTROL, MOD_ALT and
+// MOD_SHIFT above): its modifiers held down, the key pressed, the modifiers let go.
+void PressHotkey(DWORD stored);
 POINT At(HWND window, int dx, int dy);  // a point dx, dy from the window's top-left corner
 void MoveTo(POINT point);               // returns once the pointer is there
 void Click(HWND window);                // a left click in its middle
