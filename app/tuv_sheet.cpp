@@ -189,6 +189,11 @@ bool CTuvSheet::RegisterHotkey(Hotkey hotkey) {
 }
 
 void CTuvSheet::OnHotkeySettings() {
+    // The tray's menu works while a dialog of ours is open: that one comes to the front instead.
+    if (HWND popup = ::GetLastActivePopup(m_hWnd); popup != m_hWnd) {
+        ::SetForegroundWindow(popup);
+        return;
+    }
     // Unregistered while the dialog is open, so that its box can take the same keys.
     RegisterHotkey({});
     CHotkeyDialog dialog(m_hotkey, m_bHotkeyRefused, [this](Hotkey chosen) { return RegisterHotkey(chosen); });
