@@ -5,8 +5,7 @@ set(packages ${CMAKE_CURRENT_BINARY_DIR}/packages)
 set(make_msi python3 ${CMAKE_SOURCE_DIR}/scripts/make_package.py --msi ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR}/resources/package-readme.txt)
 add_custom_command(OUTPUT ${packages}/calvo.msi ${packages}/calvo-0.9.msi
   COMMAND ${make_msi} ${packages}/calvo.msi COMMAND ${make_msi} ${packages}/calvo-0.9.msi 0.9
-  DEPENDS tuv tuv-eval ${CMAKE_SOURCE_DIR}/packaging/calvo.wxs ${CMAKE_SOURCE_DIR}/scripts/make_package.py
-          ${CMAKE_SOURCE_DIR}/resources/package-readme.txt)
+  DEPENDS tuv tuv-eval ${CMAKE_SOURCE_DIR}/packaging/calvo.wxs ${CMAKE_SOURCE_DIR}/scripts/make_package.py ${CMAKE_SOURCE_DIR}/resources/package-readme.txt)
 add_custom_target(tuv_packages DEPENDS ${packages}/calvo.msi ${packages}/calvo-0.9.msi)
 add_executable(tuv_recorder WIN32 ${CMAKE_CURRENT_LIST_DIR}/recorder.cpp)
 add_executable(tuv_e2e ${CMAKE_CURRENT_LIST_DIR}/scenarios.cpp ${CMAKE_CURRENT_LIST_DIR}/tuv_user.cpp)

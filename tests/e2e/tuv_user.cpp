@@ -64,14 +64,10 @@ void Type(const std::string& text) {
 void Press(WORD key) { SendInputs({Key(key, 0), Key(key, KEYEVENTF_KEYUP)}); }
 
 void PressHotkey(DWORD stored) {
-    const std::pair<DWORD, WORD> modifiers[] = {{MOD_WIN, VK_LWIN}, {MOD_CONTROL, VK_CONTROL}, {MOD_ALT, VK_MENU}, {MOD_SHIFT, VK_SHIFT}};
-    std::vector<INPUT> down, up;
-    for (auto [flag, key] : modifiers)
-        if (stored >> 8 & flag) down.push_back(Key(key, 0)), up.insert(up.begin(), Key(key, KEYEVENTF_KEYUP));
-    down.push_back(Key(stored & 0xFF, 0));
-    down.push_back(Key(stored & 0xFF, KEYEVENTF_KEYUP));
-    down.insert(down.end(), up.begin(), up.end());
-    SendInputs(down);
+    std::vector<INPUT> keys{Key(stored & 0xFF, 0), Key(stored & 0xFF, KEYEVENTF_KEYUP)};
+    for (auto [flag, key] : {std::pair{MOD_SHIFT, VK_SHIFT}, {MOD_ALT, VK_MENU}, {MOD_CONTROL, VK_CONTROL}, {MOD_WIN, VK_LWIN}})
+        if (stored >> 8 & flag) keys.insert(keys.begin(), Key(key, 0)), keys.push_back(Key(key, KEYEVENTF_KEYUP));
+    SendInputs(keys);
 }
 
 POINT At(HWND window, int dx, int dy) {
@@ -129,15 +125,17 @@ std::string Bytes(const std::string& path) {
     return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }
 
-Tuv::Tuv(bool fresh, const std::string& exe, bool inTray) {
-    if (fresh) ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + fs::path(exe).stem().string()).c_str());
+PROCESS_INFORMATION Start(std::string command) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    std::string command = "\"" + exe + "\"";
-    if (!::CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &m_process)) {
-        return;
-    }
+    PROCESS_INFORMATION process{};
+    ::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    return process;
+}
+
+Tuv::Tuv(bool fresh, const std::string& exe, bool inTray) {
+    if (fresh) ::RegDeleteTreeA(HKEY_CURRENT_USER, (kSettings + fs::path(exe).stem().string()).c_str());
+    if (!(m_process = Start("\"" + exe + "\"")).hProcess) return;
     // Until its start is over: what it posted itself while starting (going to the tray) is handled.
     ::WaitForInputIdle(m_process.hProcess, 30000);
     if (inTray) {
@@ -197,6 +195,10 @@ bool Tuv::EndsCleanly() const {
     DWORD code = 1;
     return ::WaitForSingleObject(m_process.hProcess, 15000) == WAIT_OBJECT_0 &&
            ::GetExitCodeProcess(m_process.hProcess, &code) && code == 0;
+}
+
+bool Tuv::ToTray() const {
+    return sheet && ClickUntil(::GetDlgItem(sheet, IDOK), [&] { return !::IsWindowVisible(sheet); });
 }
 
 HWND Tuv::TrayWindow() const {

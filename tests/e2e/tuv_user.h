@@ -56,6 +56,9 @@ struct ScratchFolder {
 std::string Bytes(const std::string& path);  // "<missing>" when there is no such file
 std::string WinePath(const char* unixPath);  // as Wine names it: the Unix root is drive Z:
 
+// Starts a command line, its program found as Windows finds it; a process without handles if none.
+PROCESS_INFORMATION Start(std::string command);
+
 // One run of tuv.exe (by default the one under test), ended when the object goes if it is still
 // running. `fresh`: its settings key is removed first.
 class Tuv {
@@ -70,6 +73,7 @@ public:
     HWND Window(HWND owner, const char* kind = "#32770", DWORD ms = 15000) const;
     HWND Item(int id) const { return ::GetDlgItem(page, id); }
     bool EndsCleanly() const;  // ends by itself within 15 s, with exit code 0
+    bool ToTray() const;       // clicks "&Tray" until the window is hidden; false if it stays
     // The tray's hidden window, which the shell sends the icon's mouse messages to.
     HWND TrayWindow() const;
 

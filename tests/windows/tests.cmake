@@ -27,6 +27,12 @@ set_tests_properties(image.tuv image.tuv-eval PROPERTIES LABELS product)
 
 include(${CMAKE_CURRENT_LIST_DIR}/../e2e/e2e.cmake OPTIONAL)
 
+# A prefix whose making was cut short is made anew (scripts/wine-exec.sh). The test makes its own
+# prefix twice, with no window. Label "scripts": no fault of the program can touch it.
+add_test(NAME WinePrefix.CutShortIsMadeAnew COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine_prefix_test.sh
+  $<TARGET_FILE:tuv-eval> ${CMAKE_CROSSCOMPILING_EMULATOR})
+set_tests_properties(WinePrefix.CutShortIsMadeAnew PROPERTIES TIMEOUT 300 LABELS scripts)
+
 # The release package (32-bit), built twice in folders of its own: alone, since it takes both cores.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   add_test(NAME package.reproducible COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/package_test.sh
