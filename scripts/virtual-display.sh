@@ -56,3 +56,15 @@ wait_for_window() {
   done
   echo "$window"
 }
+
+# wait_until_drawn: returns once the screen stops changing (two grabs alike, 0.2 s apart; 10 s
+# at most), so that a screenshot shows what a window has finished drawing.
+wait_until_drawn() {
+  local previous="" current
+  for _ in $(seq 50); do
+    current=$(import -display "$DISPLAY" -window root rgb:- | md5sum)
+    [ "$current" = "$previous" ] && return
+    previous=$current
+    sleep 0.2
+  done
+}
